@@ -1,0 +1,1 @@
+// The pictures live in the resource objects that qt_add_resources attaches to this library.

@@ -1,0 +1,51 @@
+#include "shell/Izgled.h"
+
+#include <QLabel>
+
+namespace Izgled {
+
+QRect Tvipovi(int levo, int vrh, int sirina, int visina)
+{
+    return { Tvip(levo), Tvip(vrh), Tvip(sirina), Tvip(visina) };
+}
+
+QFont Arial(qreal tacke, bool podebljan)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(tacke);
+    font.setBold(podebljan);
+    return font;
+}
+
+void BojaTeksta(QWidget* w, const QColor& tekst)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, tekst);
+    p.setColor(QPalette::Text, tekst);
+    p.setColor(QPalette::ButtonText, tekst);
+    w->setPalette(p);
+}
+
+void Pozadina(QWidget* w, const QColor& pozadina)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, pozadina);
+    p.setColor(QPalette::Base, pozadina);
+    p.setColor(QPalette::Button, pozadina);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void Boje(QWidget* w, const QColor& tekst, const QColor& pozadina)
+{
+    BojaTeksta(w, tekst);
+    Pozadina(w, pozadina);
+}
+
+void Naslov(QLabel* label)
+{
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(Arial(18, true));
+    Boje(label, QColor(128, 128, 255), Qt::black);
+}
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QLabel;
+class QWidget;
+
+// Small helpers for the fixed look of the program's windows.
+namespace Izgled {
+// 15 twips make one pixel.
+constexpr int Tvip(int tvipovi) { return tvipovi / 15; }
+QRect Tvipovi(int levo, int vrh, int sirina, int visina);
+
+QFont Arial(qreal tacke, bool podebljan);
+void BojaTeksta(QWidget* w, const QColor& tekst);
+// An opaque background with the given text colour.
+void Boje(QWidget* w, const QColor& tekst, const QColor& pozadina);
+void Pozadina(QWidget* w, const QColor& pozadina);
+
+// The heading label every activity window carries: 600 wide, centred, Arial 18 bold,
+// light blue on black.
+void Naslov(QLabel* label);
+}
