@@ -1,0 +1,123 @@
+#include "shell/Karuvel.h"
+#include "shell/Uvodna.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Stavka {
+    const char* ime;
+    const char* natpis;
+};
+
+struct Meni {
+    const char* ime;
+    const char* natpis;
+    std::vector<Stavka> stavke;
+};
+
+const std::vector<Meni> OcekivaniMeni {
+    { "SaobracajniZnakovi", "Saobracajni znakovi",
+        { { "Znak_1", "Znakovi opasnosti" }, { "Znak_2", "Znakovi zabrane i ogranicenja" },
+            { "Znak_3", "Znakovi obaveze" }, { "Znak_4", "Znakovi obavestenja" },
+            { "Znak_5", "Dopunske table" }, { "TestSaZnakovima", "Test sa znakovima" } } },
+    { "TeorijskaPitanja", "Teorijska pitanja",
+        { { "TeorijaB", "\"B\" kategorija" }, { "TeorijaCD", "\"C\" i \"D\" kategorija" },
+            { "TeorijaT", "za Traktor" } } },
+    { "SituacijeSaSlikama", "Situacije sa slikama", { { "SituacijeP", "Za sve kategorije" } } },
+    { "RaskrsniceGlavni", "Raskrsnice", { { "RaskrsniceP", "Za sve kategorije" } } },
+    { "Pomoc", "Pomoc",
+        { { "Uputstvo", "Uputstvo" }, { "NaInternet", "Karuvel na Internetu" },
+            { "OProgramu", "O programu" } } },
+};
+
+QList<QMdiSubWindow*> Otvoreni(const Karuvel& k)
+{
+    QList<QMdiSubWindow*> otvoreni;
+    for (QMdiSubWindow* w : k.Povrsina()->subWindowList())
+        if (w->isVisible())
+            otvoreni << w;
+    return otvoreni;
+}
+
+class GlavniProzor : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_glavni.show();
+        m_glavni.OProgramu_Click();
+    }
+    void TearDown() override
+    {
+        m_glavni.ZatvoriOstale();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    Karuvel m_glavni;
+};
+
+TEST_F(GlavniProzor, MenuTreeMatchesTheTableWithoutAcceleratorsShortcutsOrSeparators)
+{
+    EXPECT_EQ(m_glavni.windowTitle(), "Karuvel v1.1");
+    const QList<QAction*> vrh = m_glavni.menuBar()->actions();
+    ASSERT_EQ(vrh.size(), int(OcekivaniMeni.size()));
+    for (size_t i = 0; i < OcekivaniMeni.size(); ++i) {
+        const Meni& ocekivan = OcekivaniMeni[i];
+        SCOPED_TRACE(ocekivan.ime);
+        QMenu* meni = vrh[int(i)]->menu();
+        ASSERT_NE(meni, nullptr);
+        EXPECT_EQ(meni->objectName(), ocekivan.ime);
+        EXPECT_EQ(meni->title(), QString::fromUtf8(ocekivan.natpis));
+        const QList<QAction*> stavke = meni->actions();
+        ASSERT_EQ(stavke.size(), int(ocekivan.stavke.size()));
+        for (size_t j = 0; j < ocekivan.stavke.size(); ++j) {
+            EXPECT_EQ(stavke[int(j)]->objectName(), ocekivan.stavke[j].ime);
+            EXPECT_EQ(stavke[int(j)]->text(), QString::fromUtf8(ocekivan.stavke[j].natpis));
+            EXPECT_FALSE(stavke[int(j)]->isSeparator());
+            EXPECT_TRUE(stavke[int(j)]->shortcut().isEmpty());
+            EXPECT_FALSE(stavke[int(j)]->text().contains('&'));
+        }
+    }
+}
+
+TEST_F(GlavniProzor, StartsWithTheSplashAsTheOnlyChild)
+{
+    const auto otvoreni = Otvoreni(m_glavni);
+    ASSERT_EQ(otvoreni.size(), 1);
+    EXPECT_NE(qobject_cast<Uvodna*>(otvoreni.front()->widget()), nullptr);
+}
+
+TEST_F(GlavniProzor, ACommandChosenTwiceReplacesTheOpenWindowWithAFreshOne)
+{
+    QPointer<QWidget> prvi = Otvoreni(m_glavni).front()->widget();
+    m_glavni.findChild<QAction*>("OProgramu")->trigger();
+    const auto otvoreni = Otvoreni(m_glavni);
+    ASSERT_EQ(otvoreni.size(), 1);
+    EXPECT_TRUE(prvi.isNull());
+    EXPECT_NE(otvoreni.front()->widget(), nullptr);
+}
+
+TEST_F(GlavniProzor, ClosingStepClosesTopLevelWindowsButLeavesTheMainWindow)
+{
+    QWidget napolju;
+    napolju.setWindowTitle("Progres");
+    napolju.show();
+    QWidget istiNaslov;
+    istiNaslov.setWindowTitle(Karuvel::Naslov);
+    istiNaslov.show();
+
+    m_glavni.ZatvoriOstale();
+
+    EXPECT_FALSE(napolju.isVisible());
+    EXPECT_TRUE(istiNaslov.isVisible());
+    EXPECT_TRUE(m_glavni.isVisible());
+    EXPECT_TRUE(Otvoreni(m_glavni).isEmpty());
+}
+
+}

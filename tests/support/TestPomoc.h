@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Helpers for widget tests.
+namespace TestPomoc {
+
+// Sends a wheel event of `ugao` eighths of a degree (120 per notch, positive away from the user)
+// to the widget under `tacka` of `prozor`, as a real mouse wheel would.
+void Tocak(QWidget* prozor, int ugao, Qt::KeyboardModifiers modifikatori = Qt::NoModifier);
+
+// Types the text one key event per character; works for letters outside Latin-1 such as č.
+void Kucaj(QWidget* w, const QString& tekst);
+
+// Collects the program's error messages instead of showing message boxes, for its lifetime.
+class Poruke {
+public:
+    Poruke();
+    ~Poruke();
+    Poruke(const Poruke&) = delete;
+    Poruke& operator=(const Poruke&) = delete;
+    const QStringList& Primljene() const { return m_primljene; }
+
+private:
+    QStringList m_primljene;
+};
+}
