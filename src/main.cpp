@@ -7,8 +7,8 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("Karuvel needs a graphical display; on a machine without one, start it with: "
-                   "xvfb-run -a build/karuvel\n",
+        std::fputs("Karuvel needs a graphical display and found none; without one, start it as: "
+                   "xvfb-run -a ./run.sh (Debian package xvfb)\n",
             stderr);
         return 1;
     }
