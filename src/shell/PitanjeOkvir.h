@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QPixmap>
+#include <QRect>
+
+#include <array>
+
+class QLabel;
+
+// One question frame of the theory and situation tests: a captioned group "Pitanje k"
+// (objectName Frame2_<k-1>) holding the question label Label<k>_0, the answer labels
+// Label<k>_1..3 and the hidden answer marks Image<k>_1..3. A click on an answer turns it
+// (255, 255, 192) and disables the three answers of the frame; a click on the question does
+// nothing. The window may add further controls to the frame (the situation picture).
+class PitanjeOkvir : public QGroupBox {
+    Q_OBJECT
+public:
+    // Geometry (relative to the frame) and fonts of the frame's controls.
+    struct Raspored {
+        QRect pitanje;                 // question label
+        std::array<QRect, 3> odgovori; // answer labels 1..3
+        std::array<QRect, 3> oznake;   // answer marks 1..3
+        qreal tackePitanja = 9.75;     // Arial bold, question label and the frame caption
+        qreal tackeOdgovora = 9.75;    // Arial bold, answer labels
+    };
+
+    static inline const QColor BojaPitanja { 255, 192, 192 };
+    static inline const QColor BojaOdgovora { 192, 255, 192 };      // as designed
+    static inline const QColor BojaNovogTesta { 204, 255, 204 };    // after every "Nov TEST"
+    static inline const QColor BojaIzabranog { 255, 255, 192 };
+    static inline const QColor BojaTeksta { 0, 0, 255 };
+
+    // Frame number k (1-based) at geometrija inside roditelj.
+    PitanjeOkvir(int k, const QRect& geometrija, const Raspored& raspored, QWidget* roditelj);
+
+    int Broj() const { return m_k; }
+    QLabel* Label(int i) const { return m_label[static_cast<std::size_t>(i)]; }  // 0..3
+    QLabel* Image(int j) const { return m_image[static_cast<std::size_t>(j)]; }  // 1..3
+
+    // The click on element i of the frame's label group (0 = question: nothing happens).
+    void Label_Click(int i);
+
+    void PostaviPitanje(const QString& tekst);
+    // Answer j (1..3): its caption, and its mark receives the tick (tacan) or the cross
+    // picture. The mark's visibility is not touched.
+    void PostaviOdgovor(int j, const QString& tekst, bool tacan);
+
+    // "Provera": the three marks become visible.
+    void Provera();
+    // "Nov TEST": for j = 1..3 the mark loses its picture and is hidden, the answer becomes
+    // (204, 255, 204) and enabled.
+    void Ocisti();
+
+    // The stock pictures: a green tick and a red cross, 32 x 32, shared by every frame.
+    static const QPixmap& Tacno();
+    static const QPixmap& Netacno();
+    // Puts the stock pictures into the window as hidden labels Image0_1 (tick) and
+    // Image0_2 (cross) at (0, 0), 32 x 32.
+    static void StockSlike(QWidget* prozor);
+
+    // Answer label colours (the background of the label's palette), for callers and tests.
+    static QColor Pozadina(const QLabel* label);
+
+protected:
+    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
+
+private:
+    int m_k;
+    std::array<QLabel*, 4> m_label {};
+    std::array<QLabel*, 4> m_image {};  // element 0 unused
+};
