@@ -1,0 +1,127 @@
+#include "shell/Progres.h"
+
+#include "shell/Izgled.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <cmath>
+
+namespace {
+const QColor Crvena(255, 0, 0);
+const QColor Zelena(0, 255, 0);
+const QColor Plava(0, 0, 255);
+// Twips of the drawing surface per pixel.
+constexpr double Tvipova = 15.0;
+}
+
+Progres::Progres(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Progres"));
+    // An empty caption (not a null one): the main window's closing step closes every
+    // window whose caption differs from its own.
+    setWindowTitle(QStringLiteral(""));
+    setFixedSize(Strana, Strana);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    Izgled::Pozadina(this, palette().color(QPalette::Window));
+}
+
+float Progres::Ugao(qint16 value, qint16 maximum)
+{
+    return static_cast<float>(static_cast<double>(value) / maximum * 360.0);
+}
+
+QString Progres::Procenat(qint16 value, qint16 maximum)
+{
+    // The default rounding mode rounds halves to the even neighbour.
+    const double p = std::nearbyint(static_cast<double>(value) / maximum * 100.0);
+    return QString::number(static_cast<long long>(p)) + QLatin1Char('%');
+}
+
+Progres::Isecak Progres::Preostalo(float ugao)
+{
+    // From the angle on through 360 to 1 degree.
+    return { ugao, 361.0 - ugao };
+}
+
+std::optional<Progres::Isecak> Progres::Uradjeno(float ugao)
+{
+    if (ugao <= 1.0f)
+        return std::nullopt;
+    return Isecak { 1.0, ugao - 1.0 };
+}
+
+void Progres::Ucitavanje(qint16 value, qint16 maximum)
+{
+    m_vrednost = value;
+    m_maksimum = maximum;
+    m_crtaj = true;
+    // The caller does not return to the event loop while it composes: draw now.
+    repaint();
+}
+
+void Progres::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));  // Cls
+    if (!m_crtaj || m_maksimum <= 0)
+        return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(1.0 / Tvipova, 1.0 / Tvipova);  // draw in twips
+
+    const QRectF krug(0, 0, 2000, 2000);  // radius 1000 around (1000, 1000)
+    const QPointF centar = krug.center();
+    QPen olovka(Plava);
+    olovka.setWidthF(Tvipova);  // one pixel
+    p.setPen(olovka);
+
+    auto isecak = [&](const Isecak& s, const QColor& boja) {
+        p.setBrush(boja);
+        if (s.raspon >= 360.0) {
+            // A sector all the way round: the full disc with its two radius lines.
+            p.drawEllipse(krug);
+            for (double ugao : { s.pocetak, s.pocetak + s.raspon }) {
+                const double r = qDegreesToRadians(ugao);
+                p.drawLine(centar, centar + QPointF(1000 * std::cos(r), -1000 * std::sin(r)));
+            }
+        } else {
+            p.drawPie(krug, qRound(s.pocetak * 16), qRound(s.raspon * 16));
+        }
+    };
+
+    const float ugao = Ugao(m_vrednost, m_maksimum);
+    isecak(Preostalo(ugao), Crvena);
+    if (const auto uradjeno = Uradjeno(ugao))
+        isecak(*uradjeno, Zelena);
+
+    // The text's top left corner at (700, 700), like the print position.
+    p.setPen(Qt::black);
+    QFont font = Izgled::Arial(20, true);
+    p.setFont(font);
+    p.resetTransform();
+    const QFontMetrics mere(font);
+    p.drawText(QPointF(700 / Tvipova, 700 / Tvipova + mere.ascent()), Procenat(m_vrednost, m_maksimum));
+}
+
+Progres::Prikaz::Prikaz(QWidget* vlasnik)
+    : m_prozor(new Progres(vlasnik))
+{
+    m_prozor->show();
+    m_prozor->raise();
+}
+
+Progres::Prikaz::~Prikaz()
+{
+    if (m_prozor) {
+        m_prozor->close();
+        delete m_prozor.data();
+    }
+}
+
+void Progres::Prikaz::Ucitavanje(qint16 value, qint16 maximum)
+{
+    if (m_prozor)
+        m_prozor->Ucitavanje(value, maximum);
+}
