@@ -1,0 +1,62 @@
+#include "Kriptovanje.h"
+
+namespace Kriptovanje {
+
+qint32 KljucUSeme(const QByteArray& key)
+{
+    // The largest term is 255 << 22, below 2^31: no step overflows.
+    qint32 h = 0;
+    int a = 0;
+    int b = 0;
+    for (const char ch : key) {
+        const qint32 c = static_cast<unsigned char>(ch);
+        h ^= (c << a) ^ (c << b);
+        a = (a + 7) % 19;
+        b = (b + 13) % 23;
+    }
+    return h;
+}
+
+QByteArray Dekriptuj(const QByteArray& key, const QByteArray& text)
+{
+    Generator gen(KljucUSeme(key));
+    QByteArray rezultat;
+    rezultat.reserve(text.size());
+    for (const char ch : text) {
+        const int c = static_cast<unsigned char>(ch);
+        if (c >= PrviZnak && c <= PoslednjiZnak) {
+            const int r = gen.SledeciPomak();
+            int d = (c - PrviZnak - r) % VelicinaAzbuke;  // truncating: sign of the dividend
+            if (d < 0)
+                d += VelicinaAzbuke;
+            rezultat.append(static_cast<char>(d + PrviZnak));
+        } else if (c == ' ') {
+            rezultat.append(' ');
+        }
+    }
+    return rezultat;
+}
+
+QByteArray Enkriptuj(const QByteArray& key, const QByteArray& plain)
+{
+    Generator gen(KljucUSeme(key));
+    QByteArray rezultat;
+    rezultat.reserve(plain.size());
+    for (const char ch : plain) {
+        const int p = static_cast<unsigned char>(ch);
+        if (p >= PrviZnak && p <= PoslednjiZnak) {
+            const int r = gen.SledeciPomak();
+            rezultat.append(static_cast<char>((p - PrviZnak + r) % VelicinaAzbuke + PrviZnak));
+        } else if (p == ' ') {
+            rezultat.append(' ');
+        }
+    }
+    return rezultat;
+}
+
+QByteArray KljucniTekst(qint16 kljuc)
+{
+    return QByteArray(KljucniPrefiks) + QByteArray::number(kljuc);
+}
+
+}  // namespace Kriptovanje

@@ -1,0 +1,251 @@
+#include "content/ResPicture.h"
+
+#include "content/Module1.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QResource>
+
+#include <atomic>
+
+namespace {
+
+// System error codes that the descriptions carry, as the platform reports them.
+constexpr int FajlNePostoji = 2;        // file not found
+constexpr int PristupOdbijen = 5;       // access denied
+constexpr int GreskaCitanja = 30;       // read fault
+constexpr int NijeModul = 193;          // not a module (here: not a resource bundle)
+constexpr int NemaVrste = 1813;         // resource type not found
+constexpr int NemaImena = 1814;         // resource name not found
+
+std::atomic<int> brojac { 0 };
+
+// A kind or a number as a resource path element: anything that reads as a number is that
+// number's decimal text, so "12", " 12" and 12 name the same resource.
+QString Ime(const QVariant& v)
+{
+    bool broj = false;
+    const qlonglong n = v.toLongLong(&broj);
+    if (broj && v.typeId() != QMetaType::QString && v.typeId() != QMetaType::QByteArray)
+        return QString::number(n);
+    const QByteArray tekst = v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+    if (const auto b = Module1::Broj(tekst))
+        return QString::number(*b);
+    return QString::fromUtf8(tekst);
+}
+
+void Postavi(ResPicture::Greska& g, qint32 broj, const QString& opis)
+{
+    g.Number = broj;
+    g.Description = opis;
+}
+
+}  // namespace
+
+// ---- the picture stream ----
+
+ResPicture::Tok::Tok(const QByteArray& podaci, QObject* parent)
+    : QIODevice(parent)
+    , m_podaci(podaci)
+{
+}
+
+QByteArray ResPicture::Tok::Zaglavlje(qint64 duzinaFajla)
+{
+    const quint32 l = static_cast<quint32>(duzinaFajla);
+    QByteArray z("lt\0\0", 4);
+    for (int i = 0; i < 4; ++i)
+        z += static_cast<char>((l >> (8 * i)) & 0xFF);
+    return z;
+}
+
+bool ResPicture::Tok::seek(qint64 pos)
+{
+    return QIODevice::seek(pos);
+}
+
+qint64 ResPicture::Tok::Seek(qint64 pomak, int pocetak)
+{
+    qint64 nova = pos();
+    switch (pocetak) {
+    case OdPocetka: nova = pomak; break;
+    case OdTrenutnog: nova = pos() + pomak; break;
+    case OdKraja: nova = size() + pomak; break;
+    default: return pos();
+    }
+    seek(nova);
+    return pos();
+}
+
+qint64 ResPicture::Tok::readData(char* data, qint64 maxSize)
+{
+    const qint64 p = pos();
+    const qint64 ostalo = p < m_podaci.size() ? m_podaci.size() - p : 0;
+    const qint64 n = qMin(maxSize, ostalo);
+    if (n > 0)
+        memcpy(data, m_podaci.constData() + p, static_cast<size_t>(n));
+    return n;
+}
+
+// ---- the loader ----
+
+ResPicture::ResPicture()
+    : m_id(++brojac)
+{
+}
+
+ResPicture::~ResPicture()
+{
+    Oslobodi();
+}
+
+QString ResPicture::Koren() const
+{
+    return QStringLiteral("/ResPicture%1").arg(m_id);
+}
+
+void ResPicture::Oslobodi()
+{
+    if (m_mapiran)
+        QResource::unregisterResource(reinterpret_cast<const uchar*>(m_hInstance), Koren());
+    m_mapiran = false;
+    m_hInstance = 0;
+    m_Bundle = QByteArray();  // only the bundle the object read itself is freed
+}
+
+bool ResPicture::setFileName(const QString& New_FileName)
+{
+    Oslobodi();
+    m_FileName = New_FileName;
+    m_Err = {};
+
+    int kod = 0;
+    QFile fajl(New_FileName);
+    if (New_FileName.isEmpty() || !QFileInfo::exists(New_FileName))
+        kod = FajlNePostoji;
+    else if (!fajl.open(QIODevice::ReadOnly))
+        kod = fajl.error() == QFileDevice::PermissionsError ? PristupOdbijen : GreskaCitanja;
+    else {
+        m_Bundle = fajl.readAll();
+        if (fajl.error() != QFileDevice::NoError)
+            kod = GreskaCitanja;
+        else if (!QResource::registerResource(reinterpret_cast<const uchar*>(m_Bundle.constData()), Koren()))
+            kod = NijeModul;
+    }
+    if (kod != 0) {
+        m_Bundle = QByteArray();
+        Postavi(m_Err, GreskaOtvaranja,
+            QStringLiteral("Cannot open %1. GetLastError returns: %2").arg(New_FileName).arg(kod));
+        return false;
+    }
+    m_hInstance = reinterpret_cast<quintptr>(m_Bundle.constData());
+    m_mapiran = true;
+    return true;
+}
+
+void ResPicture::sethInstance(quintptr New_hInstance)
+{
+    Oslobodi();
+    m_FileName.clear();
+    m_Err = {};
+    m_hInstance = New_hInstance;
+    if (New_hInstance != 0)
+        m_mapiran = QResource::registerResource(reinterpret_cast<const uchar*>(New_hInstance), Koren());
+}
+
+QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
+{
+    m_Err = {};
+    const QString vrsta = Ime(ResType);
+    const QString broj = Ime(ID);
+    const QString oznaka = vrsta + QLatin1Char(' ') + broj;
+
+    QByteArray fajl;  // the resource's bytes, not copied where the resource allows it
+    if (m_hInstance != 0) {
+        const QString koren = QLatin1Char(':') + Koren() + QLatin1Char('/') + vrsta;
+        const QResource resurs(koren + QLatin1Char('/') + broj);
+        if (!m_mapiran || !resurs.isValid() || resurs.isDir()) {
+            const int kod = m_mapiran && QResource(koren).isDir() ? NemaImena : NemaVrste;
+            Postavi(m_Err, GreskaResursa,
+                QStringLiteral("The resource was not found. GetLastError: %1").arg(kod));
+            return {};
+        }
+        fajl = resurs.uncompressedData();
+        if (fajl.isNull()) {
+            Postavi(m_Err, GreskaResursa,
+                QStringLiteral("The resource cannot be loaded. GetLastError: %1").arg(GreskaCitanja));
+            return {};
+        }
+    } else {
+        const QResource resurs(QStringLiteral(":/") + vrsta + QLatin1Char('/') + broj);
+        if (!resurs.isValid() || resurs.isDir() || (fajl = resurs.uncompressedData()).isNull()) {
+            Postavi(m_Err, NemaResursa,
+                QStringLiteral("Resource with identifier '%1' of type '%2' not found").arg(broj, vrsta));
+            return {};
+        }
+    }
+
+    QImage slika;
+    {
+        // The picture stream lives only during the load: one copy of the file plus the header.
+        QByteArray m_Data;
+        m_Data.reserve(8 + fajl.size());
+        m_Data += Tok::Zaglavlje(fajl.size());
+        m_Data += fajl;
+        fajl = QByteArray();
+        Tok tok(m_Data);
+        tok.open(QIODevice::ReadOnly);
+        slika = Dekodiraj(tok, m_Err);
+    }
+    if (m_Err.Number != 0)
+        m_Err.Description += QStringLiteral(" (%1)").arg(oznaka);
+    return slika;
+}
+
+QImage ResPicture::Dekodiraj(QIODevice& tok, Greska& greska)
+{
+    greska = {};
+    auto neispravna = [&](const QString& razlog) {
+        Postavi(greska, LosaSlika, QStringLiteral("Invalid picture: ") + razlog);
+        return QImage();
+    };
+
+    const QByteArray z = tok.read(8);
+    if (z.size() != 8 || !z.startsWith(QByteArray("lt\0\0", 4)))
+        return neispravna(QStringLiteral("no picture header"));
+    const qint64 l = static_cast<quint8>(z[4]) | static_cast<quint8>(z[5]) << 8
+        | static_cast<quint8>(z[6]) << 16 | static_cast<qint64>(static_cast<quint8>(z[7])) << 24;
+    const qint64 pocetak = tok.pos();
+    if (tok.size() - pocetak < l || l < 2)
+        return neispravna(QStringLiteral("the picture is shorter than its header says"));
+
+    // The file's last bytes: a complete JPEG ends with its end-of-image marker, a complete
+    // GIF with its trailer. The decoders accept truncated files without an error.
+    tok.seek(pocetak + l - 2);
+    const QByteArray kraj = tok.read(2);
+    tok.seek(pocetak);
+
+    QImageReader citac(&tok);
+    citac.setDecideFormatFromContent(true);
+    const QByteArray format = citac.format();
+    bool potpun = false;
+    if (format == "jpeg")
+        potpun = kraj == QByteArray("\xFF\xD9", 2);
+    else if (format == "gif")
+        potpun = kraj.endsWith('\x3B');
+    else
+        return neispravna(QStringLiteral("neither a GIF nor a JPEG file"));
+
+    const QSize zaglavlje = citac.size();
+    QImage slika = citac.read();
+    if (slika.isNull())
+        return neispravna(citac.errorString());
+    if (!potpun)
+        return neispravna(QStringLiteral("the file is incomplete"));
+    if (zaglavlje.isValid() && slika.size() != zaglavlje)
+        return neispravna(QStringLiteral("decoded %1 x %2 pixels, the file says %3 x %4")
+                              .arg(slika.width()).arg(slika.height())
+                              .arg(zaglavlje.width()).arg(zaglavlje.height()));
+    return slika;
+}

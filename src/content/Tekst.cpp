@@ -1,0 +1,30 @@
+#include "Tekst.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace Tekst {
+
+namespace {
+constexpr char KodnaStrana[] = "windows-1250";
+}
+
+QString izCp1250(const QByteArray& bajtovi)
+{
+    QStringDecoder dekoder(KodnaStrana);
+    Q_ASSERT(dekoder.isValid());
+    return dekoder.decode(bajtovi);
+}
+
+std::optional<QByteArray> uCp1250(const QString& tekst)
+{
+    QStringEncoder koder(KodnaStrana);
+    if (!koder.isValid())
+        return std::nullopt;
+    QByteArray bajtovi = koder.encode(tekst);
+    if (koder.hasError())
+        return std::nullopt;
+    return bajtovi;
+}
+
+}  // namespace Tekst

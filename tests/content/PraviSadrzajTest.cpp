@@ -1,0 +1,156 @@
+// The record files built into the program from content/: every bank loads from the real
+// resources, every record deciphers and parses, and the pictures it names exist.
+#include "content/Kriptovanje.h"
+#include "content/Module1.h"
+#include "content/Tekst.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace Module1;
+
+namespace {
+
+QString Otvori(qint16 kljuc, const QByteArray& polje)
+{
+    return Tekst::izCp1250(Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(kljuc), polje));
+}
+
+int BrojPolja(qint16 kljuc, const QByteArray& polje)
+{
+    const auto broj = Broj(Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(kljuc), polje));
+    EXPECT_TRUE(broj.has_value()) << "key " << kljuc;
+    return broj.value_or(-1);
+}
+
+void ProveriTekst(const QString& tekst, qint16 kljuc)
+{
+    EXPECT_FALSE(tekst.trimmed().isEmpty()) << "key " << kljuc;
+    EXPECT_EQ(tekst, tekst.trimmed()) << "key " << kljuc;
+}
+
+bool SlikaPostoji(const char* vrsta, int broj)
+{
+    for (const char* nastavak : {"", ".gif", ".jpg"})
+        if (QFile::exists(QStringLiteral(":/%1/%2%3").arg(QLatin1String(vrsta)).arg(broj).arg(QLatin1String(nastavak))))
+            return true;
+    return false;
+}
+
+// "<bank> <category> <records>" lines of the content compiler for the repository's content/.
+std::map<QString, int> Pregled()
+{
+    QProcess p;
+    p.start(QStringLiteral(KARUVEL_SADRZAJ), {QStringLiteral("--pregled"), QStringLiteral(KARUVEL_SADRZAJ_DIR)});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    std::map<QString, int> broj;
+    for (const QString& red : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList d = red.split(QLatin1Char(' '));
+        if (d.size() == 3)
+            broj[d[0] + QLatin1Char(' ') + d[1]] = d[2].toInt();
+    }
+    return broj;
+}
+
+}  // namespace
+
+class RealContent : public ::testing::Test {
+protected:
+    void SetUp() override { PostaviIzvor({}); }
+    void TearDown() override
+    {
+        IsprazniZnakove();
+        IsprazniTeoriju();
+        IsprazniSituacije();
+        IsprazniRaskrsnice();
+    }
+};
+
+TEST_F(RealContent, SignsDecipherAndNameExistingPictures)
+{
+    const auto pregled = Pregled();
+    int ukupno = 0;
+    for (qint16 k = 1; k <= 5; ++k) {
+        IsprazniZnakove();
+        const int ocekivano = pregled.at(QStringLiteral("znakovi %1").arg(k));
+        ukupno += ocekivano;
+        if (ocekivano == 0) {
+            EXPECT_FALSE(UcitajZnakove(k));
+            continue;
+        }
+        ASSERT_TRUE(UcitajZnakove(k)) << PoslednjaGreska().toStdString();
+        ASSERT_EQ(ZnakOpis.GornjaGranica(), ocekivano);
+        for (int i = 1; i <= ZnakOpis.GornjaGranica(); ++i) {
+            ProveriTekst(Otvori(ZnakKljuc(i), ZnakOpis(i)), ZnakKljuc(i));
+            EXPECT_TRUE(SlikaPostoji("ZNAK", BrojPolja(ZnakKljuc(i), ZnakSlika(i)))) << "sign key " << ZnakKljuc(i);
+        }
+    }
+    IsprazniZnakove();
+    ASSERT_TRUE(UcitajSveZnakove());
+    EXPECT_EQ(ZnakOpis.GornjaGranica(), ukupno);
+}
+
+TEST_F(RealContent, TheoryQuestionsDecipherAndParse)
+{
+    const auto pregled = Pregled();
+    for (const QByteArray& kategorija : {QByteArray("B"), QByteArray("CD"), QByteArray("T")}) {
+        IsprazniTeoriju();
+        const int ocekivano = pregled.at(QStringLiteral("teorija ") + QString::fromLatin1(kategorija));
+        if (ocekivano == 0) {
+            ADD_FAILURE() << "no theory questions of category " << kategorija.constData();
+            continue;
+        }
+        ASSERT_TRUE(UcitajTeoriju(kategorija)) << PoslednjaGreska().toStdString();
+        ASSERT_EQ(TeorijaPitanje.GornjaGranica(), ocekivano);
+        for (int i = 1; i <= ocekivano; ++i) {
+            const qint16 k = TeorijaKljuc(i);
+            ProveriTekst(Otvori(k, TeorijaPitanje(i)), k);
+            for (int j = 1; j <= 3; ++j)
+                ProveriTekst(Otvori(k, TeorijaOdgovor(i, j)), k);
+            const int tacan = BrojPolja(k, TeorijaTacan(i));
+            EXPECT_GE(tacan, 1);
+            EXPECT_LE(tacan, 3);
+        }
+    }
+}
+
+TEST_F(RealContent, SituationsAndIntersectionsDecipherAndNameExistingPictures)
+{
+    const auto pregled = Pregled();
+    ASSERT_TRUE(UcitajSituacije("sve")) << PoslednjaGreska().toStdString();
+    ASSERT_EQ(SituacijaPitanje.GornjaGranica(), pregled.at(QStringLiteral("situacije -")));
+    for (int i = 1; i <= SituacijaPitanje.GornjaGranica(); ++i) {
+        const qint16 k = SituacijaKljuc(i);
+        ProveriTekst(Otvori(k, SituacijaPitanje(i)), k);
+        for (int j = 1; j <= 3; ++j)
+            ProveriTekst(Otvori(k, SituacijaOdgovor(i, j)), k);
+        const int tacan = BrojPolja(k, SituacijaTacan(i));
+        EXPECT_TRUE(tacan >= 1 && tacan <= 3) << tacan;
+        EXPECT_TRUE(SlikaPostoji("SITUACIJA", BrojPolja(k, SituacijaSlika(i)))) << "situation key " << k;
+    }
+
+    ASSERT_TRUE(UcitajRaskrsnice("sve")) << PoslednjaGreska().toStdString();
+    ASSERT_EQ(RaskrsnicaResenje.GornjaGranica(), pregled.at(QStringLiteral("raskrsnice -")));
+    for (int i = 1; i <= RaskrsnicaResenje.GornjaGranica(); ++i) {
+        const qint16 k = RaskrsnicaKljuc(i);
+        const QString resenje = Otvori(k, RaskrsnicaResenje(i));
+        EXPECT_TRUE(resenje.size() >= 1 && resenje.size() <= 9) << resenje.toStdString();
+        EXPECT_TRUE(SlikaPostoji("RASKRSNICA", BrojPolja(k, RaskrsnicaSlika(i)))) << "intersection key " << k;
+    }
+}
+
+// The tests draw this many distinct questions from each bank.
+TEST_F(RealContent, BanksHoldEnoughRecordsForTheirTests)
+{
+    const auto pregled = Pregled();
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_GE(pregled.at(QStringLiteral("znakovi %1").arg(k)), 1) << "sign category " << k;
+    EXPECT_GE(pregled.at(QStringLiteral("teorija B")), 20);
+    EXPECT_GE(pregled.at(QStringLiteral("teorija CD")), 20);
+    EXPECT_GE(pregled.at(QStringLiteral("teorija T")), 10);
+    EXPECT_GE(pregled.at(QStringLiteral("situacije -")), 20);
+    EXPECT_GE(pregled.at(QStringLiteral("raskrsnice -")), 2);
+}
