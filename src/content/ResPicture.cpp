@@ -164,9 +164,10 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
     QByteArray fajl;  // the resource's bytes, not copied where the resource allows it
     if (m_hInstance != 0) {
         const QString koren = QLatin1Char(':') + Koren() + QLatin1Char('/') + vrsta;
-        const QResource resurs(koren + QLatin1Char('/') + broj);
-        if (!m_mapiran || !resurs.isValid() || resurs.isDir()) {
-            const int kod = m_mapiran && QResource(koren).isDir() ? NemaImena : NemaVrste;
+        const QString put = koren + QLatin1Char('/') + broj;
+        const QResource resurs(put);
+        if (!m_mapiran || !resurs.isValid() || QFileInfo(put).isDir()) {
+            const int kod = m_mapiran && QFileInfo(koren).isDir() ? NemaImena : NemaVrste;
             Postavi(m_Err, GreskaResursa,
                 QStringLiteral("The resource was not found. GetLastError: %1").arg(kod));
             return {};
@@ -178,8 +179,9 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
             return {};
         }
     } else {
-        const QResource resurs(QStringLiteral(":/") + vrsta + QLatin1Char('/') + broj);
-        if (!resurs.isValid() || resurs.isDir() || (fajl = resurs.uncompressedData()).isNull()) {
+        const QString put = QStringLiteral(":/") + vrsta + QLatin1Char('/') + broj;
+        const QResource resurs(put);
+        if (!resurs.isValid() || QFileInfo(put).isDir() || (fajl = resurs.uncompressedData()).isNull()) {
             Postavi(m_Err, NemaResursa,
                 QStringLiteral("Resource with identifier '%1' of type '%2' not found").arg(broj, vrsta));
             return {};
