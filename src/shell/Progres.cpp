@@ -2,7 +2,9 @@
 
 #include "shell/Izgled.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QWindow>
 #include <QPaintEvent>
 
 #include <cmath>
@@ -11,8 +13,8 @@ namespace {
 const QColor Crvena(255, 0, 0);
 const QColor Zelena(0, 255, 0);
 const QColor Plava(0, 0, 255);
-// Twips of the drawing surface per pixel.
-constexpr double Tvipova = 15.0;
+// Margin around the disc, in drawing units.
+constexpr double Margina = 50.0;
 }
 
 Progres::Progres(QWidget* parent)
@@ -58,7 +60,11 @@ void Progres::Ucitavanje(qint16 value, qint16 maximum)
     m_vrednost = value;
     m_maksimum = maximum;
     m_crtaj = true;
-    // The caller does not return to the event loop while it composes: draw now.
+    // The caller does not return to the event loop while it composes. A window shown just
+    // now is not on the screen yet: let the window system map it (without taking any user
+    // input), then draw now.
+    if (isVisible() && windowHandle() && !windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
 }
 
@@ -69,12 +75,16 @@ void Progres::paintEvent(QPaintEvent*)
     if (!m_crtaj || m_maksimum <= 0)
         return;
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(1.0 / Tvipova, 1.0 / Tvipova);  // draw in twips
+    // Drawing units: the disc of radius 1000 around (1000, 1000) with a margin of 50 on
+    // every side fills the client area.
+    const double razmera = Strana / (2000.0 + 2 * Margina);
+    p.scale(razmera, razmera);
+    p.translate(Margina, Margina);
 
-    const QRectF krug(0, 0, 2000, 2000);  // radius 1000 around (1000, 1000)
+    const QRectF krug(0, 0, 2000, 2000);
     const QPointF centar = krug.center();
     QPen olovka(Plava);
-    olovka.setWidthF(Tvipova);  // one pixel
+    olovka.setWidthF(1.0 / razmera);  // one pixel
     p.setPen(olovka);
 
     auto isecak = [&](const Isecak& s, const QColor& boja) {
@@ -96,13 +106,13 @@ void Progres::paintEvent(QPaintEvent*)
     if (const auto uradjeno = Uradjeno(ugao))
         isecak(*uradjeno, Zelena);
 
-    // The text's top left corner at (700, 700), like the print position.
-    p.setPen(Qt::black);
-    QFont font = Izgled::Arial(20, true);
-    p.setFont(font);
+    // The percentage in bold 20 pt, its top left corner at (700, 700) like a print position.
+    const QPointF mesto = p.transform().map(QPointF(700, 700));
     p.resetTransform();
-    const QFontMetrics mere(font);
-    p.drawText(QPointF(700 / Tvipova, 700 / Tvipova + mere.ascent()), Procenat(m_vrednost, m_maksimum));
+    const QFont font = Izgled::Arial(20, true);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(mesto + QPointF(0, QFontMetricsF(font).ascent()), Procenat(m_vrednost, m_maksimum));
 }
 
 Progres::Prikaz::Prikaz(QWidget* vlasnik)

@@ -4,8 +4,8 @@
 // and a 125 x 125 pixel client area. Ucitavanje(value, maximum) draws at once: a red disc
 // sector for the part still to do, a green one for the part done (from 1 degree, so a
 // 1-degree red sliver stays at 100 percent), blue outlines, and the percentage in bold
-// 20 pt. The drawing unit is the twip (15 to a pixel): disc of radius 1000 around
-// (1000, 1000), text at (700, 700).
+// 20 pt. The disc has radius 1000 around (1000, 1000) and the text stands at (700, 700)
+// in drawing units; 2100 units (the disc and a margin of 50) span the client area.
 //
 // Callers compose without returning to the event loop, so Ucitavanje repaints at once.
 // Usual use, with the window unloaded on every way out of the scope:
