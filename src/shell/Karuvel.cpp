@@ -57,6 +57,12 @@ Karuvel::Karuvel(QWidget* parent)
     resize(800, 600);
 }
 
+Karuvel::~Karuvel()
+{
+    // The area reports its last child's deactivation while it is torn down.
+    disconnect(m_mdi, nullptr, this, nullptr);
+}
+
 void Karuvel::NapraviMeni()
 {
     QMenuBar* traka = menuBar();

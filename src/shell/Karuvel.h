@@ -15,6 +15,7 @@ public:
     static inline const QString Naslov = QStringLiteral("Karuvel v1.1");
 
     explicit Karuvel(QWidget* parent = nullptr);
+    ~Karuvel() override;
 
     QMdiArea* Povrsina() const { return m_mdi; }
 
