@@ -1,0 +1,404 @@
+#include "Fiksture.h"
+#include "Pomoc.h"
+#include "TestPomoc.h"
+
+#include "content/Kriptovanje.h"
+#include "content/Module1.h"
+#include "content/Module2.h"
+#include "content/Tekst.h"
+#include "shell/Karuvel.h"
+#include "signs/ZnakoviTest.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+using ZnakoviPomoc::Kontrola;
+
+namespace {
+
+const QColor Bela(Qt::white);
+
+class TestZnakova : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Module2::PostaviSeme(7);
+        m_prozor = std::make_unique<ZnakoviTest>();
+        ASSERT_TRUE(m_prozor->Ucitan());
+        m_prozor->show();
+    }
+
+    QLabel* Broj(int i) const { return Kontrola<QLabel>(m_prozor.get(), QStringLiteral("Label1_%1").arg(i)); }
+    QLabel* Opis(int i) const { return Kontrola<QLabel>(m_prozor.get(), QStringLiteral("Label2_%1").arg(i)); }
+    QLabel* Slika(int j) const { return Kontrola<QLabel>(m_prozor.get(), QStringLiteral("Image1_%1").arg(j)); }
+    QLineEdit* Polje(int j) const { return Kontrola<QLineEdit>(m_prozor.get(), QStringLiteral("Text3_%1").arg(j)); }
+    QPushButton* Tacan(int j) const
+    {
+        return Kontrola<QPushButton>(m_prozor.get(), QStringLiteral("Command6_%1").arg(j));
+    }
+    QPushButton* Dugme(const char* ime) const { return Kontrola<QPushButton>(m_prozor.get(), ime); }
+
+    static void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+    static QColor Pozadina(QWidget* w) { return w->palette().color(w->backgroundRole()); }
+    static QColor PozadinaPolja(QLineEdit* p) { return p->palette().color(QPalette::Base); }
+    static QColor TekstPolja(QLineEdit* p) { return p->palette().color(QPalette::Text); }
+
+    // Pictures whose correct answer is the empty text, and those with an option.
+    std::vector<int> BezOpcije() const
+    {
+        std::vector<int> j;
+        for (int k = 1; k <= 10; ++k)
+            if (Tacan(k)->text().isEmpty())
+                j.push_back(k);
+        return j;
+    }
+    int SaOpcijom() const
+    {
+        for (int k = 1; k <= 10; ++k)
+            if (!Tacan(k)->text().isEmpty())
+                return k;
+        return 0;
+    }
+
+    void OcekujIzabrano(int opcija) const
+    {
+        EXPECT_EQ(m_prozor->Izabrano(), opcija);
+        for (int i = 1; i <= 8; ++i) {
+            const QColor boja = i == opcija ? ZnakoviTest::SvetloZelena : ZnakoviTest::SvetloZuta;
+            EXPECT_EQ(Pozadina(Broj(i)), boja) << "option " << i;
+            EXPECT_EQ(Pozadina(Opis(i)), boja) << "option " << i;
+        }
+    }
+
+    // The sign (1..20) a picture shows, found by comparing it with the stored pictures.
+    static int ZnakNaSlici(QLabel* slika)
+    {
+        const QImage prikazana = slika->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int s = 1; s <= 20; ++s)
+            if (QImage(QStringLiteral(":/ZNAK/%1").arg(s)).convertToFormat(QImage::Format_ARGB32) == prikazana)
+                return s;
+        return 0;
+    }
+
+    std::unique_ptr<ZnakoviTest> m_prozor;
+};
+
+TEST_F(TestZnakova, EachTestShowsTenSignsEightDescriptionsAndTwoPicturesWithoutOne)
+{
+    // The real descriptions of signs 1..20.
+    ASSERT_TRUE(Module1::UcitajSveZnakove());
+    std::vector<QString> opisZnaka(21);
+    for (int s = 1; s <= 20; ++s)
+        opisZnaka[std::size_t(s)] = Tekst::izCp1250(
+            Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(Module1::ZnakKljuc(s)), Module1::ZnakOpis(s)));
+
+    for (int test = 0; test < 4; ++test) {
+        SCOPED_TRACE(test);
+        if (test > 0) {
+            m_prozor->Timer1_Timer();
+            Klik(Dugme("Command2"));
+        }
+        std::set<int> znakovi;
+        std::vector<int> znakSlike(11);
+        for (int j = 1; j <= 10; ++j) {
+            ASSERT_TRUE(Slika(j)->isVisible());
+            znakSlike[std::size_t(j)] = ZnakNaSlici(Slika(j));
+            EXPECT_NE(znakSlike[std::size_t(j)], 0) << "picture " << j;
+            znakovi.insert(znakSlike[std::size_t(j)]);
+        }
+        EXPECT_EQ(znakovi.size(), 10u);
+
+        std::set<QString> opisi;
+        for (int i = 1; i <= 8; ++i) {
+            EXPECT_EQ(Broj(i)->text(), QStringLiteral("%1.").arg(i));
+            opisi.insert(Opis(i)->text());
+        }
+        EXPECT_EQ(opisi.size(), 8u);
+
+        // Every option is the correct answer of exactly one picture, and that picture shows
+        // the sign the option describes.
+        std::multiset<QString> tacni;
+        for (int j = 1; j <= 10; ++j) {
+            const QString t = Tacan(j)->text();
+            tacni.insert(t);
+            if (!t.isEmpty()) {
+                EXPECT_EQ(Opis(t.toInt())->text(), opisZnaka[std::size_t(znakSlike[std::size_t(j)])]) << "picture " << j;
+            }
+            EXPECT_FALSE(Tacan(j)->isVisible());
+        }
+        EXPECT_EQ(tacni.count(QString()), 2u);
+        for (int i = 1; i <= 8; ++i)
+            EXPECT_EQ(tacni.count(QString::number(i)), 1u) << "option " << i;
+    }
+}
+
+TEST_F(TestZnakova, PicturesFitTheirPlaceWithTheirProportions)
+{
+    for (int j = 1; j <= 10; ++j) {
+        SCOPED_TRACE(j);
+        QLabel* s = Slika(j);
+        const QSize izvorna = s->pixmap().size();
+        EXPECT_TRUE(s->hasScaledContents());
+        EXPECT_LE(s->width(), 136);
+        EXPECT_LE(s->height(), 117);
+        EXPECT_NEAR(double(s->width()) / s->height(), double(izvorna.width()) / izvorna.height(), 0.03);
+        // Every stored sign picture is larger than its place.
+        EXPECT_LT(s->width(), izvorna.width());
+    }
+}
+
+TEST_F(TestZnakova, TypingOneCharacterLocksTheBoxAndALaterPlacementLeavesIt)
+{
+    QLineEdit* polje = Polje(4);
+    EXPECT_EQ(PozadinaPolja(polje), Bela);
+    EXPECT_EQ(TekstPolja(polje), ZnakoviTest::Crvena);
+    EXPECT_EQ(polje->maxLength(), 1);
+
+    TestPomoc::Kucaj(polje, "3");
+    EXPECT_EQ(polje->text(), "3");
+    EXPECT_TRUE(polje->isReadOnly());
+    EXPECT_EQ(PozadinaPolja(polje), ZnakoviTest::SvetloCijan);
+
+    TestPomoc::Kucaj(polje, "5");
+    EXPECT_EQ(polje->text(), "3");
+
+    Klik(Broj(5));
+    OcekujIzabrano(5);
+    Klik(Slika(4));
+    EXPECT_EQ(polje->text(), "3");
+    OcekujIzabrano(0);
+}
+
+TEST_F(TestZnakova, ChoosingAnOptionAndThenAPictureOrItsBoxWritesItsNumber)
+{
+    struct Slucaj {
+        bool opisom;  // option chosen by its description (else by its number)
+        bool poljem;  // placed by a click on the box (else on the picture)
+    };
+    const Slucaj slucajevi[] = { { false, false }, { true, false }, { false, true }, { true, true } };
+    for (const Slucaj& s : slucajevi) {
+        SCOPED_TRACE(testing::Message() << "description " << s.opisom << ", box " << s.poljem);
+        m_prozor->Timer1_Timer();
+        Klik(Dugme("Command2"));
+
+        Klik(s.opisom ? Opis(2) : Broj(2));
+        OcekujIzabrano(2);
+        Klik(s.poljem ? static_cast<QWidget*>(Polje(7)) : Slika(7));
+        EXPECT_EQ(Polje(7)->text(), "2");
+        EXPECT_TRUE(Polje(7)->isReadOnly());
+        EXPECT_EQ(PozadinaPolja(Polje(7)), ZnakoviTest::SvetloCijan);
+        OcekujIzabrano(0);
+        for (int j = 1; j <= 10; ++j)
+            EXPECT_EQ(Polje(j)->text().isEmpty(), j != 7) << j;
+    }
+}
+
+TEST_F(TestZnakova, OneOptionMayGoUnderSeveralPicturesAndAClickWithoutSelectionDoesNothing)
+{
+    for (int j : { 1, 6, 10 }) {
+        Klik(Opis(4));
+        Klik(Slika(j));
+    }
+    for (int j : { 1, 6, 10 })
+        EXPECT_EQ(Polje(j)->text(), "4") << j;
+
+    Klik(Slika(2));
+    EXPECT_TRUE(Polje(2)->text().isEmpty());
+    EXPECT_FALSE(Polje(2)->isReadOnly());
+}
+
+TEST_F(TestZnakova, AClickOnTheHeadingSelectsNothing)
+{
+    Klik(Broj(0));
+    OcekujIzabrano(0);
+
+    Klik(Broj(3));
+    Klik(Broj(0));
+    OcekujIzabrano(3);
+    Klik(Slika(5));
+    EXPECT_EQ(Polje(5)->text(), "3");
+}
+
+TEST_F(TestZnakova, CheckShowsTheCorrectNumbersAndColoursEachBox)
+{
+    const std::vector<int> bez = BezOpcije();
+    ASSERT_EQ(bez.size(), 2u);
+    const int prazanBez = bez[0];   // left empty: right
+    const int punjenBez = bez[1];   // any character: wrong
+    std::vector<int> sa;
+    for (int j = 1; j <= 10; ++j)
+        if (!Tacan(j)->text().isEmpty())
+            sa.push_back(j);
+    const int tacno = sa[0], pogresno = sa[1], prazno = sa[2];
+
+    TestPomoc::Kucaj(Polje(punjenBez), "1");
+    TestPomoc::Kucaj(Polje(tacno), Tacan(tacno)->text());
+    Klik(Opis(Tacan(pogresno)->text().toInt() % 8 + 1));  // another option than its own
+    Klik(Slika(pogresno));
+    ASSERT_NE(Polje(pogresno)->text(), Tacan(pogresno)->text());
+
+    Klik(Dugme("Command1"));
+    for (int j = 1; j <= 10; ++j)
+        EXPECT_TRUE(Tacan(j)->isVisible()) << j;
+    EXPECT_TRUE(Tacan(prazanBez)->text().isEmpty());
+
+    struct Ocekivano {
+        int polje;
+        QColor pozadina;
+        QColor tekst;
+    };
+    for (const Ocekivano& o : { Ocekivano { prazanBez, ZnakoviTest::Zelena, ZnakoviTest::Crvena },
+             Ocekivano { tacno, ZnakoviTest::Zelena, ZnakoviTest::Crvena },
+             Ocekivano { punjenBez, ZnakoviTest::Crvena, ZnakoviTest::Zuta },
+             Ocekivano { pogresno, ZnakoviTest::Crvena, ZnakoviTest::Zuta },
+             Ocekivano { prazno, ZnakoviTest::Crvena, ZnakoviTest::Zuta } }) {
+        SCOPED_TRACE(o.polje);
+        EXPECT_EQ(PozadinaPolja(Polje(o.polje)), o.pozadina);
+        EXPECT_EQ(TekstPolja(Polje(o.polje)), o.tekst);
+    }
+
+    // The check locks nothing: the empty box still takes a number, and a second check judges it.
+    EXPECT_FALSE(Polje(prazno)->isReadOnly());
+    TestPomoc::Kucaj(Polje(prazno), Tacan(prazno)->text());
+    EXPECT_EQ(PozadinaPolja(Polje(prazno)), ZnakoviTest::SvetloCijan);
+    Klik(Dugme("Command1"));
+    EXPECT_EQ(PozadinaPolja(Polje(prazno)), ZnakoviTest::Zelena);
+}
+
+TEST_F(TestZnakova, NewTestResetsTheBoxesKeepsTheSelectionAndRestsFiveSeconds)
+{
+    TestPomoc::Kucaj(Polje(1), "9");
+    Klik(Dugme("Command1"));
+    Klik(Opis(6));
+
+    QPushButton* nov = Dugme("Command2");
+    auto* timer = m_prozor->findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->isActive());
+    Klik(nov);
+    EXPECT_FALSE(nov->isEnabled());
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 5000);
+
+    for (int j = 1; j <= 10; ++j) {
+        SCOPED_TRACE(j);
+        EXPECT_TRUE(Polje(j)->text().isEmpty());
+        EXPECT_FALSE(Polje(j)->isReadOnly());
+        EXPECT_EQ(PozadinaPolja(Polje(j)), Bela);
+        EXPECT_EQ(TekstPolja(Polje(j)), ZnakoviTest::Crvena);
+        EXPECT_FALSE(Tacan(j)->isVisible());
+    }
+    // The highlight is gone, the selection is not: the next click on a picture places it.
+    EXPECT_EQ(m_prozor->Izabrano(), 6);
+    EXPECT_EQ(Pozadina(Opis(6)), ZnakoviTest::SvetloZuta);
+    Klik(Slika(3));
+    EXPECT_EQ(Polje(3)->text(), "6");
+
+    m_prozor->Timer1_Timer();
+    EXPECT_TRUE(nov->isEnabled());
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(TestZnakova, TheProgressDiscCountsThePicturesAndCloses)
+{
+    ZnakoviPomoc::PracenjeProgresa pracenje;
+    m_prozor->NoviTest();
+    std::vector<std::pair<int, int>> ocekivano;
+    for (int j = 0; j < 10; ++j)
+        ocekivano.emplace_back(j, 10);
+    EXPECT_EQ(pracenje.koraci, ocekivano);
+    EXPECT_EQ(ZnakoviPomoc::OtvoreniProgresi(), 0);
+}
+
+// Through the main window: the menu command, activation, and content that cannot be loaded.
+class TestZnakovaUGlavnom : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_glavni.show();
+        m_glavni.OProgramu_Click();
+    }
+    void TearDown() override
+    {
+        m_glavni.ZatvoriOstale();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void Otvori()
+    {
+        m_glavni.findChild<QAction*>("TestSaZnakovima")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ZnakoviTest* Otvoren() const
+    {
+        const QList<QMdiSubWindow*> w = m_glavni.Povrsina()->subWindowList();
+        return w.size() == 1 ? qobject_cast<ZnakoviTest*>(w.front()->widget()) : nullptr;
+    }
+    Karuvel m_glavni;
+};
+
+TEST_F(TestZnakovaUGlavnom, TheCommandOpensTheTestMaximisedWithItsHeading)
+{
+    ASSERT_FALSE(m_glavni.isMaximized());
+    Otvori();
+    ZnakoviTest* t = Otvoren();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(Kontrola<QLabel>(t, "Label1_0")->text(), "Test sa znakovima");
+    EXPECT_EQ(Kontrola<QPushButton>(t, "Command1")->text(), "Provera");
+    EXPECT_EQ(Kontrola<QPushButton>(t, "Command2")->text(), "Nov TEST");
+    EXPECT_EQ(Kontrola(t, "Picture2")->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_TRUE(m_glavni.isMaximized());
+}
+
+TEST_F(TestZnakovaUGlavnom, ContentThatCannotBeLoadedGivesAMessageAndNoWindow)
+{
+    using namespace Fiksture;
+    // Nineteen signs only: the test needs signs 1 to 20.
+    QByteArray devetnaest;
+    for (int s = 1; s <= 19; ++s)
+        devetnaest += Zapis(qint16(s), { "1", "znak", QByteArray::number(s) });
+
+    for (const std::optional<QByteArray>& resurs : { std::optional<QByteArray>(), std::optional(Dopuni(devetnaest)) }) {
+        SCOPED_TRACE(resurs ? "19 signs" : "records missing");
+        TestPomoc::Poruke poruke;
+        {
+            Izvori izvori;
+            if (resurs)
+                izvori.Postavi(1, *resurs);
+            Otvori();
+        }
+        EXPECT_TRUE(m_glavni.Povrsina()->subWindowList().isEmpty());
+        EXPECT_EQ(poruke.Primljene(), QStringList { Module1::PorukaGreske });
+        EXPECT_EQ(ZnakoviPomoc::OtvoreniProgresi(), 0);
+    }
+    Otvori();
+    EXPECT_NE(Otvoren(), nullptr);
+}
+
+TEST_F(TestZnakovaUGlavnom, ANewTestThatCannotBeLoadedClosesTheWindow)
+{
+    Otvori();
+    ZnakoviTest* t = Otvoren();
+    ASSERT_NE(t, nullptr);
+    TestPomoc::Poruke poruke;
+    {
+        Fiksture::Izvori izvori;  // no sign records at all
+        QTest::mouseClick(Kontrola<QPushButton>(t, "Command2"), Qt::LeftButton);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(poruke.Primljene(), QStringList { Module1::PorukaGreske });
+    EXPECT_TRUE(m_glavni.Povrsina()->subWindowList().isEmpty());
+}
+
+}  // namespace
