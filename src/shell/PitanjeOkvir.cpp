@@ -5,20 +5,36 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 // Disabled labels show their text greyed; the background keeps its colour.
 const QColor SivTekst(128, 128, 128);
 
+// A label with a thin black border, whatever the colour of its text (a plain QFrame border
+// takes the text colour).
+class LabelSaOkvirom : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* dogadjaj) override
+    {
+        QLabel::paintEvent(dogadjaj);
+        QPainter p(this);
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 QLabel* NapraviLabel(QWidget* roditelj, const QString& ime, const QRect& mesto, qreal tacke,
     const QColor& pozadina)
 {
-    auto* label = new QLabel(roditelj);
+    auto* label = new LabelSaOkvirom(roditelj);
+    label->setMargin(3);
     label->setObjectName(ime);
     label->setGeometry(mesto);
     label->setFont(Izgled::Arial(tacke, true));
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);

@@ -440,3 +440,38 @@ TEST_F(TeorijaUGlavnom, FailuresLeaveTheMainWindowUsable)
 }
 
 }  // namespace
+
+namespace {
+
+// Every question and answer of the shipped theory bank fits its label: at most as many
+// wrapped lines as the label's height holds, so nothing is cut off at the bottom.
+TEST(TeorijaSadrzaj, EveryShippedTextFitsItsLabel)
+{
+    QWidget prozor;
+    PitanjeOkvir::Raspored r {
+        QRect(10, 20, 747, 40),
+        { QRect(43, 67, 680, 40), QRect(43, 110, 680, 40), QRect(43, 153, 680, 40) },
+        { QRect(10, 71, 32, 32), QRect(10, 114, 32, 32), QRect(10, 157, 32, 32) },
+    };
+    PitanjeOkvir okvir(1, QRect(0, 0, 765, 208), r, &prozor);
+    auto staje = [](QLabel* label, const QString& tekst) {
+        label->setText(tekst);
+        return label->heightForWidth(label->width()) <= label->height();
+    };
+    for (const QByteArray kategorija : { "B", "CD", "T" }) {
+        Module1::IsprazniTeoriju();
+        ASSERT_TRUE(Module1::UcitajTeoriju(kategorija)) << Module1::PoslednjaGreska().toStdString();
+        for (int q = 1; q <= Module1::TeorijaPitanje.GornjaGranica(); ++q) {
+            const QByteArray kljuc = Kriptovanje::KljucniTekst(Module1::TeorijaKljuc(q));
+            const QString pitanje = Tekst::izCp1250(Kriptovanje::Dekriptuj(kljuc, Module1::TeorijaPitanje(q)));
+            EXPECT_TRUE(staje(okvir.Label(0), pitanje)) << kategorija.data() << ": " << pitanje.toStdString();
+            for (int a = 1; a <= 3; ++a) {
+                const QString odgovor = Tekst::izCp1250(Kriptovanje::Dekriptuj(kljuc, Module1::TeorijaOdgovor(q, a)));
+                EXPECT_TRUE(staje(okvir.Label(a), odgovor)) << kategorija.data() << ": " << odgovor.toStdString();
+            }
+        }
+    }
+    Module1::IsprazniTeoriju();
+}
+
+}  // namespace
