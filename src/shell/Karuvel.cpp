@@ -1,6 +1,8 @@
 #include "shell/Karuvel.h"
 
 #include "intersections/Raskrsnice.h"
+#include "shell/Internet.h"
+#include "shell/PomocProzor.h"
 #include "shell/Stanje.h"
 #include "shell/Uvodna.h"
 #include "signs/Znakovi.h"
@@ -212,16 +214,22 @@ void Karuvel::RaskrsniceP_Click()
 
 void Karuvel::Uputstvo_Click()
 {
-    // Comes with the help window.
+    // A missing or unreadable help file shows nothing.
+    PomocProzor::Otvori(this, PomocProzor::Datoteka());
 }
 
 void Karuvel::NaInternet_Click()
 {
-    // Comes with the help window.
+    Internet::Otvori(Internet::Adresa);
 }
 
 void Karuvel::OProgramu_Click()
 {
     ZatvoriOstale();
-    Prikazi(new Uvodna(this), QStringLiteral("KARUVEL"));
+    if (QMdiSubWindow* okvir = Prikazi(new Uvodna(this), QStringLiteral("KARUVEL"))) {
+        // A splash needs no title bar; without one it fits the 800 x 600 frame.
+        okvir->setWindowFlags(Qt::FramelessWindowHint);
+        okvir->move(0, 0);
+        okvir->show();
+    }
 }

@@ -4,18 +4,30 @@
 #include "shell/Poruke.h"
 
 #include <QMainWindow>
+#include <QMdiSubWindow>
 
 Prozor::Prozor(QWidget* parent)
     : QWidget(parent)
 {
 }
 
+void Prozor::Neuspeh(const QString& poruka)
+{
+    auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!okvir) {
+        if (!m_ucitan)
+            return;
+        m_ucitan = false;
+        Poruke::Greska(GlavniProzor(), poruka);
+        return;
+    }
+    Poruke::Greska(GlavniProzor(), poruka);
+    okvir->close();
+}
+
 void Prozor::NeuspehUcitavanja()
 {
-    if (!m_ucitan)
-        return;
-    m_ucitan = false;
-    Poruke::Greska(GlavniProzor(), Module1::PorukaGreske);
+    Neuspeh(Module1::PorukaGreske);
 }
 
 QMainWindow* Prozor::GlavniProzor() const

@@ -21,7 +21,10 @@ public:
     bool Ucitan() const { return m_ucitan; }
 
 protected:
-    // Reports a loading failure with the content store's message and marks the window unusable.
+    // Reports a failure to the user. While the window loads, it is marked unusable and the main
+    // window drops it; once it is shown in the main window, it closes.
+    void Neuspeh(const QString& poruka);
+    // A failure of the content store while loading, with its message.
     void NeuspehUcitavanja();
     // The main window around this child, or nullptr while the window stands alone.
     QMainWindow* GlavniProzor() const;

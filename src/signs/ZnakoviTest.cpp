@@ -146,7 +146,6 @@ ZnakoviTest::ZnakoviTest(QWidget* parent)
 
     // Form_Load
     NoviTest();
-    m_ucitava = false;
 }
 
 bool ZnakoviTest::NoviTest()
@@ -306,21 +305,3 @@ bool ZnakoviTest::eventFilter(QObject* objekat, QEvent* dogadjaj)
     return Prozor::eventFilter(objekat, dogadjaj);
 }
 
-void ZnakoviTest::Neuspeh(const QString& poruka)
-{
-    if (m_ucitava) {
-        // Prozor marks the window unusable together with the content store's message; the
-        // message shown is this one (the same text, or the picture's own description).
-        const Poruke::Prikaz prethodni = Poruke::PostaviPrikaz([](QWidget*, const QString&) {});
-        NeuspehUcitavanja();
-        Poruke::PostaviPrikaz(prethodni);
-        Poruke::Greska(GlavniProzor(), poruka);
-        return;
-    }
-    // A later test failed: tell the user and close the window.
-    Poruke::Greska(GlavniProzor(), poruka);
-    if (auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        okvir->close();
-    else
-        close();
-}

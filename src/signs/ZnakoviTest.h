@@ -63,7 +63,6 @@ protected:
     bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
 
 private:
-    void Neuspeh(const QString& poruka);
     void OsveziOpcije();
 
     std::array<QLabel*, BrojOpisa + 1> Label1 {};   // 0: heading; 1..8: option numbers
@@ -77,5 +76,4 @@ private:
     QWidget* Picture2 = nullptr;
     NovTestBrava* m_brava = nullptr;
     qint16 m_izabrano = 0;
-    bool m_ucitava = true;  // still inside Form_Load
 };
