@@ -151,10 +151,11 @@ void Teorija::Command1_Click()
     for (int k = 1; k <= BrojOkvira; ++k)
         Okvir(k)->Ocisti();
     if (!NovaPitanjaT()) {
+        // In the main window's frame the report closes the window; a window standing
+        // alone closes itself.
+        const bool uOkviru = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr;
         NeuspehUcitavanja();
-        if (auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            okvir->close();
-        else
+        if (!uOkviru)
             close();
         return;
     }
