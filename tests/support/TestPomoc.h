@@ -9,7 +9,8 @@ class QWidget;
 namespace TestPomoc {
 
 // Sends a wheel event of `ugao` eighths of a degree (120 per notch, positive away from the user)
-// to the widget under `tacka` of `prozor`, as a real mouse wheel would.
+// to the middle of `prozor`. Qt does not pass synthesized wheel events on to parents, so send it
+// to the widget whose handling is under test.
 void Tocak(QWidget* prozor, int ugao, Qt::KeyboardModifiers modifikatori = Qt::NoModifier);
 
 // Types the text one key event per character; works for letters outside Latin-1 such as č.
