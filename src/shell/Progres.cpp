@@ -118,6 +118,11 @@ void Progres::paintEvent(QPaintEvent*)
 Progres::Prikaz::Prikaz(QWidget* vlasnik)
     : m_prozor(new Progres(vlasnik))
 {
+    // In the middle of the window that composes (the main window around it).
+    if (vlasnik) {
+        const QRect okvir = vlasnik->window()->geometry();
+        m_prozor->move(okvir.center() - QPoint(Strana / 2, Strana / 2));
+    }
     m_prozor->show();
     m_prozor->raise();
 }
