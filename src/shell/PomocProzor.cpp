@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTreeWidget>
@@ -115,8 +114,6 @@ PomocProzor::PomocProzor(QWidget* vlasnik, std::unique_ptr<PomocChm> chm, const 
     m_sadrzaj->setObjectName(QStringLiteral("Sadrzaj"));
     m_sadrzaj->setHeaderHidden(true);
     m_sadrzaj->setColumnCount(1);
-    m_sadrzaj->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_sadrzaj->header()->setStretchLastSection(false);
     m_strana = new PomocPregled(*m_chm, deoba);
     deoba->addWidget(m_sadrzaj);
     deoba->addWidget(m_strana);
