@@ -87,7 +87,6 @@ Raskrsnice::Raskrsnice(QWidget* parent)
     if (QMainWindow* glavni = GlavniProzor())
         glavni->showMaximized();
     NovaPitanjaR();
-    m_ucitava = false;
 }
 
 void Raskrsnice::NapraviOkvir(int f, QWidget* roditelj)
@@ -262,25 +261,6 @@ void Raskrsnice::Timer1_Timer()
     m_brava->Timer1_Timer();
 }
 
-void Raskrsnice::Neuspeh(const QString& poruka)
-{
-    if (m_ucitava) {
-        // The window is still loading: the main window will not show it. The message is
-        // this failure's own; the base class's report is kept silent.
-        m_pozicija = 0;
-        Stanje::BrojPitanjaR = 0;
-        Poruke::Greska(GlavniProzor(), poruka);
-        const Poruke::Prikaz prethodni = Poruke::PostaviPrikaz([](QWidget*, const QString&) {});
-        NeuspehUcitavanja();
-        Poruke::PostaviPrikaz(prethodni);
-        return;
-    }
-    Poruke::Greska(GlavniProzor(), poruka);
-    if (auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        okvir->close();
-    else
-        close();
-}
 
 void Raskrsnice::closeEvent(QCloseEvent* event)
 {

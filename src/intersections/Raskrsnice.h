@@ -64,7 +64,6 @@ private:
     void Unos(Okvir& okvir, int Index);
     void Proveri(Okvir& okvir);
     // Shows the message; while loading the window stays unloaded, afterwards it closes.
-    void Neuspeh(const QString& poruka);
 
     QLabel* m_label0 = nullptr;
     QPushButton* m_command1 = nullptr;
@@ -74,5 +73,4 @@ private:
     std::array<Okvir, 2> m_okvir;
     NovTestBrava* m_brava = nullptr;
     qint16 m_pozicija = 0;
-    bool m_ucitava = true;
 };

@@ -13,16 +13,16 @@ Prozor::Prozor(QWidget* parent)
 
 void Prozor::Neuspeh(const QString& poruka)
 {
-    auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!okvir) {
-        if (!m_ucitan)
-            return;
-        m_ucitan = false;
-        Poruke::Greska(GlavniProzor(), poruka);
+    if (!m_ucitan)
+        return;
+    Poruke::Greska(GlavniProzor(), poruka);
+    if (auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        okvir->close();
         return;
     }
-    Poruke::Greska(GlavniProzor(), poruka);
-    okvir->close();
+    // Still loading, or standing alone: the main window will not show it.
+    m_ucitan = false;
+    close();
 }
 
 void Prozor::NeuspehUcitavanja()

@@ -21,8 +21,8 @@ public:
     bool Ucitan() const { return m_ucitan; }
 
 protected:
-    // Reports a failure to the user. While the window loads, it is marked unusable and the main
-    // window drops it; once it is shown in the main window, it closes.
+    // Reports a failure to the user and closes the window (unloading it); while the window
+    // loads, it is also marked unusable, so the main window drops it.
     void Neuspeh(const QString& poruka);
     // A failure of the content store while loading, with its message.
     void NeuspehUcitavanja();

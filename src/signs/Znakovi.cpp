@@ -88,8 +88,10 @@ bool Znakovi::Izgradi(qint16 kategorija)
             }
             ResPicture ucitavac;
             const QImage slika = ucitavac.LoadResPicture(QStringLiteral("ZNAK"), *broj);
-            if (slika.isNull())
-                return Neuspeh(ucitavac.Err().Description);
+            if (slika.isNull()) {
+                Neuspeh(ucitavac.Err().Description);
+                return false;
+            }
 
             auto* image = new QLabel(frame);
             image->setObjectName(QStringLiteral("Image1_%1").arg(i));
@@ -134,8 +136,3 @@ void Znakovi::Form_Activate()
         glavni->showMaximized();
 }
 
-bool Znakovi::Neuspeh(const QString& poruka)
-{
-    Poruke::Greska(GlavniProzor(), poruka);
-    return false;
-}

@@ -30,7 +30,6 @@ public:
     int Broj() const { return int(Image1.size()) - 1; }
 
 private:
-    bool Neuspeh(const QString& poruka);
 
     QLabel* Label1 = nullptr;
     Panel* m_panel = nullptr;

@@ -97,7 +97,6 @@ Situacije::Situacije(QWidget* parent)
     if (!NovaPitanjaS())
         return;
     m_panel->Postavi();
-    m_ucitava = false;
 }
 
 int Situacije::LevaIvica(int sirina)
@@ -202,25 +201,6 @@ void Situacije::Timer1_Timer()
     m_brava->Timer1_Timer();
 }
 
-void Situacije::Neuspeh(const QString& poruka)
-{
-    m_pozicija = 0;
-    Stanje::BrojPitanjaS = 0;
-    if (m_ucitava) {
-        // The window is still loading: the main window will not show it. The message is
-        // this failure's own; the base class's report is kept silent.
-        Poruke::Greska(GlavniProzor(), poruka);
-        const Poruke::Prikaz prethodni = Poruke::PostaviPrikaz([](QWidget*, const QString&) {});
-        NeuspehUcitavanja();
-        Poruke::PostaviPrikaz(prethodni);
-        return;
-    }
-    Poruke::Greska(GlavniProzor(), poruka);
-    if (auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        okvir->close();
-    else
-        close();
-}
 
 void Situacije::closeEvent(QCloseEvent* event)
 {

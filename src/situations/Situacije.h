@@ -51,7 +51,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Neuspeh(const QString& poruka);
 
     QLabel* m_naslov = nullptr;
     QPushButton* m_command1 = nullptr;
@@ -61,5 +60,4 @@ private:
     std::array<QLabel*, BrojOkvira + 1> m_slika {};        // element 0 unused
     NovTestBrava* m_brava = nullptr;
     qint16 m_pozicija = 0;
-    bool m_ucitava = true;
 };

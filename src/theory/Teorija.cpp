@@ -151,12 +151,7 @@ void Teorija::Command1_Click()
     for (int k = 1; k <= BrojOkvira; ++k)
         Okvir(k)->Ocisti();
     if (!NovaPitanjaT()) {
-        // In the main window's frame the report closes the window; a window standing
-        // alone closes itself.
-        const bool uOkviru = qobject_cast<QMdiSubWindow*>(parentWidget()) != nullptr;
         NeuspehUcitavanja();
-        if (!uOkviru)
-            close();
         return;
     }
     m_panel->NaVrh();
