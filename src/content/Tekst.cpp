@@ -1,5 +1,7 @@
 #include "Tekst.h"
 
+#include "Kriptovanje.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -7,6 +9,11 @@ namespace Tekst {
 
 namespace {
 constexpr char KodnaStrana[] = "windows-1250";
+}
+
+QString Procitaj(const QByteArray& kljuc, const QByteArray& sifrovano)
+{
+    return izCp1250(Kriptovanje::Dekriptuj(kljuc, sifrovano));
 }
 
 QString izCp1250(const QByteArray& bajtovi)

@@ -11,6 +11,9 @@ namespace Tekst {
 // Code page 1250 bytes to text for display.
 QString izCp1250(const QByteArray& bajtovi);
 
+// Deciphers a stored field with its record's key text and converts it for display.
+QString Procitaj(const QByteArray& kljuc, const QByteArray& sifrovano);
+
 // Text to code page 1250 bytes; nullopt when a character has no code page 1250 code.
 std::optional<QByteArray> uCp1250(const QString& tekst);
 

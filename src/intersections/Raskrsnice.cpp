@@ -18,7 +18,6 @@
 #include <QPushButton>
 
 namespace {
-const QColor BojaDugmeta(128, 128, 255);
 const QColor Crvena(255, 0, 0);
 const QColor Zelena(0, 255, 0);
 const QColor Plava(0, 0, 255);
@@ -28,16 +27,11 @@ const QString NaslovPrvogOkvira = QStringLiteral(
     "Prema datim ilustracijama, tačan redosled prolaza vozila preko raskrsnice označi "
     "odabiranjem brojeva vozila");
 
-QPushButton* Dugme(QWidget* roditelj, const QString& ime, const QString& tekst, const QRect& mesto,
-    const QFont& font)
+QPushButton* NumerisanoDugme(QWidget* roditelj, const QString& ime, const QString& tekst,
+    const QRect& mesto, const QFont& font)
 {
-    auto* dugme = new QPushButton(tekst, roditelj);
-    dugme->setObjectName(ime);
-    dugme->setGeometry(mesto);
-    dugme->setFont(font);
-    dugme->setCursor(Qt::PointingHandCursor);
+    QPushButton* dugme = Izgled::Dugme(roditelj, ime, tekst, mesto, font);
     dugme->setFocusPolicy(Qt::TabFocus);
-    Izgled::Pozadina(dugme, BojaDugmeta);
     return dugme;
 }
 
@@ -68,8 +62,8 @@ Raskrsnice::Raskrsnice(QWidget* parent)
     Izgled::Naslov(m_label0);
 
     const QFont dugmad = Izgled::Arial(9.75, true);
-    m_command4 = Dugme(this, QStringLiteral("Command4"), QStringLiteral("Provera"), QRect(19, 3, 80, 22), dugmad);
-    m_command1 = Dugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 3, 80, 22), dugmad);
+    m_command4 = NumerisanoDugme(this, QStringLiteral("Command4"), QStringLiteral("Provera"), QRect(19, 3, 80, 22), dugmad);
+    m_command1 = NumerisanoDugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 3, 80, 22), dugmad);
     connect(m_command4, &QPushButton::clicked, this, &Raskrsnice::Command4_Click);
     connect(m_command1, &QPushButton::clicked, this, &Raskrsnice::Command1_Click);
     m_brava = new NovTestBrava(m_command1, this);
@@ -111,7 +105,7 @@ void Raskrsnice::NapraviOkvir(int f, QWidget* roditelj)
         const int pomak = 27 * (i - 1);
         o.resenje[i] = Polje(o.frame, resenje.arg(i), QRect(448 + pomak, 67, 17, 20), Zuta);
         o.odgovor[i] = Polje(o.frame, odgovor.arg(i), QRect(448 + pomak, 93, 17, 20), Plava);
-        o.dugme[i] = Dugme(o.frame, dugme.arg(i), QString::number(i), QRect(447 + pomak, 120, 20, 20), brojevi);
+        o.dugme[i] = NumerisanoDugme(o.frame, dugme.arg(i), QString::number(i), QRect(447 + pomak, 120, 20, 20), brojevi);
         o.dugme[i]->hide();
         connect(o.dugme[i], &QPushButton::clicked, this, [this, f, i] {
             if (f == 0)

@@ -1,6 +1,7 @@
 #include "shell/Izgled.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace Izgled {
 
@@ -47,5 +48,20 @@ void Naslov(QLabel* label)
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(Arial(18, true));
     Boje(label, QColor(128, 128, 255), Qt::black);
+}
+}
+
+namespace Izgled {
+
+QPushButton* Dugme(QWidget* roditelj, const QString& ime, const QString& natpis, const QRect& mesto,
+    const QFont& font)
+{
+    auto* dugme = new QPushButton(natpis, roditelj);
+    dugme->setObjectName(ime);
+    dugme->setGeometry(mesto);
+    dugme->setFont(font);
+    dugme->setCursor(Qt::PointingHandCursor);
+    Pozadina(dugme, QColor(128, 128, 255));
+    return dugme;
 }
 }

@@ -35,7 +35,9 @@ Uvodna::Uvodna(QWidget* parent)
     // Created from back to front, so that later controls cover earlier ones.
     m_label3 = new QLabel(Opis, this);
     m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setGeometry(Izgled::Tvipovi(120, 960, 11580, 6300));
+    // As wide as the window leaves it, so that no line of the description is cut off at the
+    // right edge.
+    m_label3->setGeometry(Izgled::Tvipovi(120, 960, 11400 - 240, 6300));
     m_label3->setWordWrap(true);
     m_label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label3->setFont(Izgled::Arial(18.75, true));

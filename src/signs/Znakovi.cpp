@@ -107,7 +107,7 @@ bool Znakovi::Izgradi(qint16 kategorija)
             opis->setPalette(Label2[0]->palette());
             opis->setWordWrap(true);
             opis->setAlignment(Label2[0]->alignment());
-            opis->setText(Tekst::izCp1250(Kriptovanje::Dekriptuj(kljuc, ZnakOpis(i))));
+            opis->setText(Tekst::Procitaj(kljuc, ZnakOpis(i)));
             opis->show();
             Label2.push_back(opis);
         }

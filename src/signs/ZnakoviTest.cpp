@@ -22,7 +22,6 @@
 
 namespace {
 const QColor Plava(0, 0, 255);
-const QColor DugmeBoja(128, 128, 255);
 const QColor DugmeTacno(128, 255, 128);
 
 // Pictures in two rows of five inside Picture1; each box under the left part of its picture,
@@ -38,17 +37,6 @@ constexpr int Kvadrat = 24;
 constexpr std::array<int, 2> LevoBroja { 0, 390 };
 constexpr std::array<int, 2> LevoOpisa { 19, 409 };
 constexpr std::array<int, 4> VrhOpcije { 0, 55, 110, 165 };
-
-QPushButton* Dugme(QWidget* roditelj, const QString& ime, const QString& natpis, const QRect& mesto)
-{
-    auto* d = new QPushButton(natpis, roditelj);
-    d->setObjectName(ime);
-    d->setGeometry(mesto);
-    d->setFont(Izgled::Arial(9.75, true));
-    Izgled::Pozadina(d, DugmeBoja);
-    d->setCursor(Qt::PointingHandCursor);
-    return d;
-}
 
 void Boje(QWidget* w, const QColor& tekst, const QColor& pozadina)
 {
@@ -67,9 +55,9 @@ ZnakoviTest::ZnakoviTest(QWidget* parent)
     Izgled::Naslov(Label1[0]);
     Label1[0]->installEventFilter(this);
 
-    Command1 = Dugme(this, QStringLiteral("Command1"), QStringLiteral("Provera"), QRect(18, -1, 80, 22));
+    Command1 = Izgled::Dugme(this, QStringLiteral("Command1"), QStringLiteral("Provera"), QRect(18, -1, 80, 22));
     connect(Command1, &QPushButton::clicked, this, &ZnakoviTest::Command1_Click);
-    Command2 = Dugme(this, QStringLiteral("Command2"), QStringLiteral("Nov TEST"), QRect(701, -1, 80, 22));
+    Command2 = Izgled::Dugme(this, QStringLiteral("Command2"), QStringLiteral("Nov TEST"), QRect(701, -1, 80, 22));
     connect(Command2, &QPushButton::clicked, this, &ZnakoviTest::Command2_Click);
     m_brava = new NovTestBrava(Command2, this);
 
@@ -184,7 +172,7 @@ bool ZnakoviTest::NoviTest()
         const int p = RedosledOdgovora[std::size_t(i)];
         const int s = IzabranaPitanja[std::size_t(p)];
         const QByteArray kljuc = Kriptovanje::KljucniTekst(ZnakKljuc(s));
-        Label2[i]->setText(Tekst::izCp1250(Kriptovanje::Dekriptuj(kljuc, ZnakOpis(s))));
+        Label2[i]->setText(Tekst::Procitaj(kljuc, ZnakOpis(s)));
         Command6[p]->setText(QString::number(i));
     }
     OsveziOpcije();

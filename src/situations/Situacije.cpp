@@ -43,22 +43,6 @@ const PitanjeOkvir::Raspored& Raspored()
 constexpr int LevoSlike = 7;
 constexpr int VrhSlike = 20;
 
-QPushButton* Dugme(QWidget* prozor, const char* ime, const QString& natpis, const QRect& mesto)
-{
-    auto* dugme = new QPushButton(natpis, prozor);
-    dugme->setObjectName(QLatin1String(ime));
-    dugme->setGeometry(mesto);
-    dugme->setFont(Izgled::Arial(9.75, true));
-    dugme->setCursor(Qt::PointingHandCursor);
-    Izgled::Pozadina(dugme, QColor(128, 128, 255));
-    return dugme;
-}
-
-QString Citljivo(const QByteArray& kljuc, const QByteArray& sifrovano)
-{
-    return Tekst::izCp1250(Kriptovanje::Dekriptuj(kljuc, sifrovano));
-}
-
 }  // namespace
 
 Situacije::Situacije(QWidget* parent)
@@ -72,8 +56,8 @@ Situacije::Situacije(QWidget* parent)
     m_naslov->setGeometry(100, 5, 600, 35);
     Izgled::Naslov(m_naslov);
 
-    m_command2 = Dugme(this, "Command2", QStringLiteral("Provera"), QRect(19, 11, 80, 22));
-    m_command1 = Dugme(this, "Command1", QStringLiteral("Nov TEST"), QRect(701, 11, 80, 22));
+    m_command2 = Izgled::Dugme(this, QStringLiteral("Command2"), QStringLiteral("Provera"), QRect(19, 11, 80, 22));
+    m_command1 = Izgled::Dugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 11, 80, 22));
     connect(m_command2, &QPushButton::clicked, this, &Situacije::Command2_Click);
     connect(m_command1, &QPushButton::clicked, this, &Situacije::Command1_Click);
     m_brava = new NovTestBrava(m_command1, this);
@@ -156,11 +140,11 @@ bool Situacije::NovaPitanjaS()
             slika->move(LevaIvica(decodirana.width()), VrhSlike);
 
             PitanjeOkvir* okvir = m_okvir[ik];
-            okvir->PostaviPitanje(Citljivo(kljuc, SituacijaPitanje(q)));
+            okvir->PostaviPitanje(Tekst::Procitaj(kljuc, SituacijaPitanje(q)));
             for (int i = 1; i <= 3; ++i) {
                 const int a = Module2::RedosledOdgovora[static_cast<std::size_t>(i)];
                 const auto tacan = Broj(Kriptovanje::Dekriptuj(kljuc, SituacijaTacan(q)));
-                okvir->PostaviOdgovor(i, Citljivo(kljuc, SituacijaOdgovor(q, a)), tacan && *tacan == a);
+                okvir->PostaviOdgovor(i, Tekst::Procitaj(kljuc, SituacijaOdgovor(q, a)), tacan && *tacan == a);
             }
             progres.Ucitavanje(qint16(20 * k), 100);
         }

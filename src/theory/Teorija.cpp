@@ -34,22 +34,6 @@ const PitanjeOkvir::Raspored& Raspored()
     return r;
 }
 
-QPushButton* Dugme(QWidget* prozor, const char* ime, const QString& natpis, const QRect& mesto)
-{
-    auto* dugme = new QPushButton(natpis, prozor);
-    dugme->setObjectName(QLatin1String(ime));
-    dugme->setGeometry(mesto);
-    dugme->setFont(Izgled::Arial(9.75, true));
-    dugme->setCursor(Qt::PointingHandCursor);
-    Izgled::Pozadina(dugme, QColor(128, 128, 255));
-    return dugme;
-}
-
-QString Citljivo(const QByteArray& kljuc, const QByteArray& sifrovano)
-{
-    return Tekst::izCp1250(Kriptovanje::Dekriptuj(kljuc, sifrovano));
-}
-
 }  // namespace
 
 Teorija::Teorija(QWidget* parent)
@@ -63,8 +47,8 @@ Teorija::Teorija(QWidget* parent)
     m_naslov->setGeometry(100, 5, 600, 35);
     Izgled::Naslov(m_naslov);
 
-    m_command4 = Dugme(this, "Command4", QStringLiteral("Provera"), QRect(19, 11, 80, 22));
-    m_command1 = Dugme(this, "Command1", QStringLiteral("Nov TEST"), QRect(701, 11, 80, 22));
+    m_command4 = Izgled::Dugme(this, QStringLiteral("Command4"), QStringLiteral("Provera"), QRect(19, 11, 80, 22));
+    m_command1 = Izgled::Dugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 11, 80, 22));
     connect(m_command4, &QPushButton::clicked, this, &Teorija::Command4_Click);
     connect(m_command1, &QPushButton::clicked, this, &Teorija::Command1_Click);
 
@@ -111,13 +95,13 @@ bool Teorija::NovaPitanjaT()
         Pitanje& p = pitanja[static_cast<std::size_t>(k - 1)];
         const qint16 q = Module2::IzabranaPitanja[static_cast<std::size_t>(m_pozicija + k)];
         const QByteArray kljuc = Kriptovanje::KljucniTekst(Module1::TeorijaKljuc(q));
-        p.tekst = Citljivo(kljuc, Module1::TeorijaPitanje(q));
+        p.tekst = Tekst::Procitaj(kljuc, Module1::TeorijaPitanje(q));
         const std::optional<int> c = Module1::Broj(Kriptovanje::Dekriptuj(kljuc, Module1::TeorijaTacan(q)));
         if (!c)
             return false;
         for (int j = 1; j <= 3; ++j) {
             const int a = Module2::RedosledOdgovora[static_cast<std::size_t>(j)];
-            p.odgovori[static_cast<std::size_t>(j - 1)] = Citljivo(kljuc, Module1::TeorijaOdgovor(q, a));
+            p.odgovori[static_cast<std::size_t>(j - 1)] = Tekst::Procitaj(kljuc, Module1::TeorijaOdgovor(q, a));
             p.tacan[static_cast<std::size_t>(j - 1)] = (*c == a);
         }
     }
