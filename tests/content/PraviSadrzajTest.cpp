@@ -5,7 +5,11 @@
 #include "content/Tekst.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +57,14 @@ std::map<QString, int> Pregled()
             broj[d[0] + QLatin1Char(' ') + d[1]] = d[2].toInt();
     }
     return broj;
+}
+
+// A question as a reader compares it: lower case, without diacritics and punctuation.
+QString Svedeno(QString tekst)
+{
+    tekst = tekst.toLower().replace(QStringLiteral("đ"), QStringLiteral("dj")).normalized(QString::NormalizationForm_D);
+    tekst.remove(QRegularExpression(QStringLiteral("\\p{M}")));
+    return tekst.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral(" ")).trimmed();
 }
 
 }  // namespace
@@ -153,4 +165,89 @@ TEST_F(RealContent, BanksHoldEnoughRecordsForTheirTests)
     EXPECT_GE(pregled.at(QStringLiteral("teorija T")), 10);
     EXPECT_GE(pregled.at(QStringLiteral("situacije -")), 20);
     EXPECT_GE(pregled.at(QStringLiteral("raskrsnice -")), 2);
+}
+
+TEST_F(RealContent, PicturesHaveTheirStoredFormatAndSize)
+{
+    struct Vrsta {
+        const char* ime;
+        int broj;
+        QByteArray format;
+        int minSirina, maxSirina, minVisina, maxVisina;
+    };
+    const Vrsta vrste[] = {
+        { "ZNAK", 20, "gif", 130, 185, 51, 203 },
+        { "SITUACIJA", 21, "jpeg", 258, 260, 164, 180 },
+        { "RASKRSNICA", 2, "jpeg", 302, 302, 225, 225 },
+    };
+    for (const Vrsta& v : vrste) {
+        for (int n = 1; n <= v.broj; ++n) {
+            QImageReader citac(QStringLiteral(":/%1/%2").arg(QLatin1String(v.ime)).arg(n));
+            SCOPED_TRACE(citac.fileName().toStdString());
+            EXPECT_EQ(citac.format(), v.format);
+            const QSize velicina = citac.size();
+            EXPECT_TRUE(velicina.width() >= v.minSirina && velicina.width() <= v.maxSirina) << velicina.width();
+            EXPECT_TRUE(velicina.height() >= v.minVisina && velicina.height() <= v.maxVisina) << velicina.height();
+        }
+    }
+    QImageReader treca(QStringLiteral(":/RASKRSNICA/3"));
+    EXPECT_EQ(treca.format(), "jpeg");
+    EXPECT_EQ(treca.size(), QSize(420, 224));
+}
+
+// The sign test shows record s with picture s for the signs 1 to 20.
+TEST_F(RealContent, SignRecordsOneToTwentyUseTheirOwnPicture)
+{
+    ASSERT_TRUE(UcitajSveZnakove()) << PoslednjaGreska().toStdString();
+    ASSERT_GE(ZnakOpis.GornjaGranica(), 20);
+    for (int s = 1; s <= 20; ++s)
+        EXPECT_EQ(BrojPolja(ZnakKljuc(s), ZnakSlika(s)), s);
+}
+
+TEST_F(RealContent, BanksAreAsLargeAsPromised)
+{
+    const auto pregled = Pregled();
+    EXPECT_GE(pregled.at(QStringLiteral("teorija B")), 250);
+    EXPECT_GE(pregled.at(QStringLiteral("teorija CD")), 80);
+    EXPECT_GE(pregled.at(QStringLiteral("teorija T")), 50);
+    EXPECT_GE(pregled.at(QStringLiteral("situacije -")), 42);
+
+    ASSERT_TRUE(UcitajSituacije("sve")) << PoslednjaGreska().toStdString();
+    std::map<int, int> poSlici;
+    for (int i = 1; i <= SituacijaPitanje.GornjaGranica(); ++i)
+        ++poSlici[BrojPolja(SituacijaKljuc(i), SituacijaSlika(i))];
+    for (int slika = 1; slika <= 21; ++slika)
+        EXPECT_GE(poSlici[slika], 2) << "situation picture " << slika;
+
+    ASSERT_TRUE(UcitajRaskrsnice("sve")) << PoslednjaGreska().toStdString();
+    std::set<int> slike;
+    for (int i = 1; i <= RaskrsnicaResenje.GornjaGranica(); ++i)
+        slike.insert(BrojPolja(RaskrsnicaKljuc(i), RaskrsnicaSlika(i)));
+    EXPECT_EQ(slike, (std::set<int> { 1, 2, 3 }));
+}
+
+TEST_F(RealContent, NoQuestionIsAskedTwiceAndEveryAnswerDiffers)
+{
+    for (const QByteArray& kategorija : {QByteArray("B"), QByteArray("CD"), QByteArray("T")}) {
+        IsprazniTeoriju();
+        ASSERT_TRUE(UcitajTeoriju(kategorija)) << PoslednjaGreska().toStdString();
+        std::map<QString, int> vidjeno;
+        for (int i = 1; i <= TeorijaPitanje.GornjaGranica(); ++i) {
+            const qint16 k = TeorijaKljuc(i);
+            const QString pitanje = Otvori(k, TeorijaPitanje(i));
+            const auto [mesto, novo] = vidjeno.emplace(Svedeno(pitanje), i);
+            EXPECT_TRUE(novo) << kategorija.constData() << ": " << pitanje.toStdString() << " (records "
+                              << mesto->second << " and " << i << ")";
+            const std::set<QString> odgovori { Svedeno(Otvori(k, TeorijaOdgovor(i, 1))),
+                Svedeno(Otvori(k, TeorijaOdgovor(i, 2))), Svedeno(Otvori(k, TeorijaOdgovor(i, 3))) };
+            EXPECT_EQ(odgovori.size(), 3u) << pitanje.toStdString();
+        }
+    }
+    ASSERT_TRUE(UcitajSituacije("sve")) << PoslednjaGreska().toStdString();
+    for (int i = 1; i <= SituacijaPitanje.GornjaGranica(); ++i) {
+        const qint16 k = SituacijaKljuc(i);
+        const std::set<QString> odgovori { Svedeno(Otvori(k, SituacijaOdgovor(i, 1))),
+            Svedeno(Otvori(k, SituacijaOdgovor(i, 2))), Svedeno(Otvori(k, SituacijaOdgovor(i, 3))) };
+        EXPECT_EQ(odgovori.size(), 3u) << Otvori(k, SituacijaPitanje(i)).toStdString();
+    }
 }
