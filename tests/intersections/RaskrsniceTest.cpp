@@ -2,7 +2,7 @@
 // lock, the width rule, failures, and the window opened by the main window's command.
 #include "intersections/Raskrsnice.h"
 
-#include "Banke.h"
+#include "Fiksture.h"
 #include "TestPomoc.h"
 #include "content/Module1.h"
 #include "content/Module2.h"
@@ -40,7 +40,7 @@ QColor Tekst(const QWidget* w)
 // The intersection bank of the fixture: solution, picture number.
 QByteArray Raskrsnica(qint16 kljuc, const QByteArray& resenje, int slika)
 {
-    return Banke::Zapis(kljuc, { resenje, QByteArray::number(slika) });
+    return Fiksture::Zapis(kljuc, { resenje, QByteArray::number(slika) });
 }
 
 class RaskrsniceTest : public ::testing::Test {
@@ -105,7 +105,7 @@ protected:
         return Nadji<QLabel>(w, Okvir(f).resenje + QString::number(i));
     }
 
-    Banke::Izvori izvori;
+    Fiksture::Izvori izvori;
     TestPomoc::Poruke poruke;
 };
 

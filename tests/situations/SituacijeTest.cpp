@@ -2,7 +2,7 @@
 // answering, "Provera", "Nov TEST" with its lock, the width rule and the failures.
 #include "situations/Situacije.h"
 
-#include "Banke.h"
+#include "Fiksture.h"
 #include "TestPomoc.h"
 #include "content/Module1.h"
 #include "content/Module2.h"
@@ -41,7 +41,7 @@ QColor Pozadina(const QWidget* w)
 QByteArray Situacija(int q, const QByteArray& prefiks = "Pitanje", int slika = 0)
 {
     const QByteArray n = QByteArray::number(q);
-    return Banke::Zapis(qint16(100 + q), { prefiks + ' ' + n, n + "-1", n + "-2", n + "-3",
+    return Fiksture::Zapis(qint16(100 + q), { prefiks + ' ' + n, n + "-1", n + "-2", n + "-3",
         QByteArray::number(q % 3 + 1), QByteArray::number(slika ? slika : q % 21 + 1) });
 }
 
@@ -103,7 +103,7 @@ protected:
         return p;
     }
 
-    Banke::Izvori izvori;
+    Fiksture::Izvori izvori;
     TestPomoc::Poruke poruke;
 };
 
@@ -365,7 +365,7 @@ TEST_F(SituacijeTest, KomandaGlavnogProzoraIGreskaKodNovogTesta)
     QList<QByteArray> zapisi;
     for (int q = 1; q <= 20; ++q)
         zapisi << Situacija(q, "Pitanje", 77);
-    Banke::Izvori losi;
+    Fiksture::Izvori losi;
     losi.Postavi(3, zapisi);
     for (int i = 0; i < 4 && poruke.Primljene().isEmpty(); ++i) {
         p->Timer1_Timer();

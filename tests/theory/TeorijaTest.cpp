@@ -1,6 +1,6 @@
 #include "theory/Teorija.h"
 
-#include "../content/Fiksture.h"
+#include "Fiksture.h"
 #include "TestPomoc.h"
 #include "content/Module1.h"
 #include "content/Module2.h"

@@ -1,4 +1,5 @@
-// Small record files for the content tests, written from plain texts with the real cipher.
+// Small record files for tests, written from plain texts with the real cipher, and served to
+// the loaders instead of the program's TEKST resources.
 #pragma once
 
 #include "content/Kriptovanje.h"
@@ -48,6 +49,14 @@ public:
     Izvori& operator=(const Izvori&) = delete;
 
     void Postavi(int n, const QByteArray& bajtovi) { m_resursi[n] = bajtovi; }
+    // Text resource n made of the records, padded as the stored resources are.
+    void Postavi(int n, const QList<QByteArray>& zapisi)
+    {
+        QByteArray b;
+        for (const QByteArray& z : zapisi)
+            b += z;
+        m_resursi[n] = Dopuni(b);
+    }
     void Ukloni(int n) { m_resursi.erase(n); }
 
 private:
