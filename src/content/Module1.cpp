@@ -13,6 +13,7 @@ namespace Module1 {
 
 namespace {
 
+bool g_nemaDatoteke = false;  // the last failure was the missing record file
 QString g_greska;
 
 Izvor& TrenutniIzvor()
@@ -96,7 +97,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
 {
     QFile f(put);
     if (!f.open(QIODevice::ReadOnly)) {
-        g_greska = QStringLiteral("TEKST %1: zapis se ne moze procitati (%2)").arg(resurs).arg(f.errorString());
+        g_greska = QStringLiteral("TEKST %1: zapis se ne može pročitati (%2)").arg(resurs).arg(f.errorString());
         return false;
     }
     const QByteArray bajtovi = f.readAll();
@@ -143,6 +144,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
 bool Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& skladiste)
 {
     g_greska.clear();
+    g_nemaDatoteke = false;
     const bool izdvojeno = IzdvojiTekst(static_cast<qint16>(resurs));
     const QString folder = TempFolder();
     const QString put = folder.isEmpty() ? QString() : folder + ImeZapisa;
@@ -151,6 +153,7 @@ bool Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& sk
         return false;
     if (!QFileInfo::exists(put)) {
         g_greska = QStringLiteral("TEKST %1: nema datoteke zapisa posle izdvajanja").arg(resurs);
+        g_nemaDatoteke = true;
         return false;
     }
     int broj = 0;
@@ -164,7 +167,7 @@ bool Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& sk
     if (!Prolaz(put, resurs, brojPolja, filter, &skladiste, popunjeno))
         return false;
     if (popunjeno != broj) {
-        g_greska = QStringLiteral("TEKST %1: drugi prolaz nasao %2 zapisa umesto %3").arg(resurs).arg(popunjeno).arg(broj);
+        g_greska = QStringLiteral("TEKST %1: drugi prolaz našao %2 zapisa umesto %3").arg(resurs).arg(popunjeno).arg(broj);
         return false;
     }
     return true;
@@ -283,7 +286,7 @@ bool IzdvojiTekst(qint16 n)
 {
     const QString folder = TempFolder();
     if (folder.isEmpty()) {
-        g_greska = QStringLiteral("TEKST %1: privremeni folder se ne moze napraviti u %2").arg(n).arg(QDir::tempPath());
+        g_greska = QStringLiteral("TEKST %1: privremeni folder se ne može napraviti u %2").arg(n).arg(QDir::tempPath());
         return false;
     }
     const Izvor& izvor = TrenutniIzvor();
@@ -296,12 +299,12 @@ bool IzdvojiTekst(qint16 n)
     // Whatever stands at the name (a stale file, a link) is removed, never written through.
     const QFileInfo info(put);
     if ((info.exists() || info.isSymLink()) && !QFile::remove(put)) {
-        g_greska = QStringLiteral("TEKST %1: stara datoteka %2 se ne moze obrisati").arg(n).arg(put);
+        g_greska = QStringLiteral("TEKST %1: stara datoteka %2 se ne može obrisati").arg(n).arg(put);
         return false;
     }
     QFile f(put);
     if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        g_greska = QStringLiteral("TEKST %1: %2 se ne moze napraviti (%3)").arg(n).arg(put, f.errorString());
+        g_greska = QStringLiteral("TEKST %1: %2 se ne može napraviti (%3)").arg(n).arg(put, f.errorString());
         return false;
     }
     const bool upisano = f.write(*bajtovi) == bajtovi->size();
@@ -389,7 +392,7 @@ bool UcitajRaskrsnice(const QByteArray& /*kategorija: every record is taken*/)
         for (const char c : r)
             ispravno = ispravno && c >= '1' && c <= '9';
         if (!ispravno) {
-            greska = QStringLiteral("resenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(QString::fromLatin1(r));
+            greska = QStringLiteral("rešenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(QString::fromLatin1(r));
             return Ishod::Greska;
         }
         if (!ProveriBroj(p, 2, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
@@ -413,6 +416,13 @@ bool UcitajRaskrsnice(const QByteArray& /*kategorija: every record is taken*/)
 QString PoslednjaGreska()
 {
     return g_greska;
+}
+
+QString PorukaZaKorisnika()
+{
+    if (g_greska.isEmpty() || g_nemaDatoteke)
+        return PorukaGreske;
+    return PorukaGreske + QStringLiteral("\n\n") + g_greska;
 }
 
 std::optional<int> Broj(const QByteArray& tekst)
@@ -480,7 +490,7 @@ bool CitacZapisa::Citaj(Polje& polje)
         while (m_poz < m_b.size() && JeBlanko(m_b[m_poz]))
             ++m_poz;
         if (m_poz < m_b.size() && m_b[m_poz] != ',' && !JeKrajReda(m_b[m_poz]) && m_b[m_poz] != '\0') {
-            m_greska = QStringLiteral("visak teksta posle navodnika");
+            m_greska = QStringLiteral("višak teksta posle navodnika");
             return false;
         }
     } else {

@@ -136,6 +136,10 @@ bool UcitajRaskrsnice(const QByteArray& kategorija); // TEKST 4, argument ignore
 // empty after a successful load.
 QString PoslednjaGreska();
 
+// What the user is told after a loader failed: PorukaGreske, and below it the description of
+// the failure unless the record file was simply missing.
+QString PorukaZaKorisnika();
+
 // Reads a deciphered number field ("3", " 12 ", "3.0"): blanks around, an optional sign,
 // digits and an optional fraction of zeros. nullopt for anything else (not a silent 0).
 std::optional<int> Broj(const QByteArray& tekst);

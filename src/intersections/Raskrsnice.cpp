@@ -131,14 +131,14 @@ bool Raskrsnice::NovaPitanjaR()
         IsprazniSituacije();
         IsprazniRaskrsnice();
         if (!UcitajRaskrsnice("sve")) {
-            Neuspeh(PorukaGreske);
+            NeuspehUcitavanja();
             return false;
         }
         // Two questions per test: a bank of fewer than two records (or a count below two)
         // cannot make one.
         if (Stanje::BrojPitanjaR < 2
             || !Module2::SlucajnaPitanja(1, qint16(RaskrsnicaResenje.GornjaGranica()), Stanje::BrojPitanjaR)) {
-            Neuspeh(PorukaGreske);
+            NeuspehUcitavanja();
             return false;
         }
         m_pozicija = 0;

@@ -27,7 +27,7 @@ void Prozor::Neuspeh(const QString& poruka)
 
 void Prozor::NeuspehUcitavanja()
 {
-    Neuspeh(Module1::PorukaGreske);
+    Neuspeh(Module1::PorukaZaKorisnika());
 }
 
 QMainWindow* Prozor::GlavniProzor() const

@@ -143,16 +143,16 @@ bool ZnakoviTest::NoviTest()
     using Module2::RedosledOdgovora;
 
     if (!Module2::SlucajnaPitanja(1, BrojZnakova, BrojSlika)) {
-        Neuspeh(PorukaGreske);
+        NeuspehUcitavanja();
         return false;
     }
     IsprazniZnakove();
     if (!UcitajSveZnakove() || ZnakOpis.GornjaGranica() < BrojZnakova) {
-        Neuspeh(PorukaGreske);
+        NeuspehUcitavanja();
         return false;
     }
     if (!Module2::SlucajniOdgovori(1, BrojSlika, BrojOpisa)) {
-        Neuspeh(PorukaGreske);
+        NeuspehUcitavanja();
         return false;
     }
 

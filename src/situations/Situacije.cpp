@@ -98,14 +98,14 @@ bool Situacije::NovaPitanjaS()
         IsprazniTeoriju();
         IsprazniSituacije();
         if (!UcitajSituacije("sve")) {
-            Neuspeh(PorukaGreske);
+            NeuspehUcitavanja();
             return false;
         }
         // A cycle is whole tests of five different questions.
         const int n = SituacijaPitanje.GornjaGranica();
         if (broj < BrojOkvira || broj % BrojOkvira != 0 || n > 32767
             || !Module2::SlucajnaPitanja(1, qint16(n), broj) || !Module2::SlucajniOdgovori(1, 3, 3)) {
-            Neuspeh(PorukaGreske);
+            NeuspehUcitavanja();
             return false;
         }
         m_pozicija = 0;

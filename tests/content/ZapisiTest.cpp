@@ -93,7 +93,7 @@ TEST(CitacZapisa, MalformedFilesAreErrorsNotCrashes)
         {"unterminated quote", "\"a\",\"b,1\r\n", "navodnici nisu zatvoreni"},
         {"NUL byte before the end", QByteArray("\"a\",\"b\",1\r\n\0\"c\",\"d\",2\r\n", 23), "NUL bajt pre kraja datoteke"},
         {"NUL byte inside a quoted field", QByteArray("\"a\0\",\"b\",1\r\n", 12), "NUL bajt pre kraja datoteke"},
-        {"text after the closing quote", "\"a\"x,\"b\",1\r\n", "visak teksta posle navodnika"},
+        {"text after the closing quote", "\"a\"x,\"b\",1\r\n", "višak teksta posle navodnika"},
     };
     for (const Slucaj& s : slucajevi) {
         QString greska;
@@ -335,6 +335,8 @@ TEST_F(Loaders, FailureLeavesTheBankEmptyWithADescription)
         EXPECT_EQ(ZnakKljuc.GornjaGranica(), 0) << s.opis;
         EXPECT_TRUE(PoslednjaGreska().contains(QString::fromUtf8(s.uGresci)))
             << s.opis << ": " << PoslednjaGreska().toStdString();
+        // The user reads the general message with the description below it.
+        EXPECT_EQ(PorukaZaKorisnika(), PorukaGreske + QStringLiteral("\n\n") + PoslednjaGreska()) << s.opis;
         EXPECT_FALSE(QFileInfo::exists(PutZapisa())) << s.opis;
     }
 }
@@ -351,8 +353,8 @@ TEST_F(Loaders, NumberFieldsOfTheOtherBanksAreChecked)
         {2, Zapis(1, {"B", "p", "a", "b", "c", "dva"}), "tacan odgovor (polje 6) nije broj"},
         {3, Zapis(1, {"q", "a", "b", "c", "0", "1"}), "tacan odgovor (polje 5) je 0"},
         {3, Zapis(1, {"q", "a", "b", "c", "1", "0"}), "broj slike (polje 6) je 0"},
-        {4, Zapis(1, {"1203", "1"}), "resenje (polje 1)"},
-        {4, Zapis(1, {"1234567891", "1"}), "resenje (polje 1)"},
+        {4, Zapis(1, {"1203", "1"}), "rešenje (polje 1)"},
+        {4, Zapis(1, {"1234567891", "1"}), "rešenje (polje 1)"},
         {4, Zapis(1, {"12", "-1"}), "broj slike (polje 2)"},
     };
     for (const Slucaj& s : slucajevi) {

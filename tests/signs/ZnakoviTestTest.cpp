@@ -379,7 +379,8 @@ TEST_F(TestZnakovaUGlavnom, ContentThatCannotBeLoadedGivesAMessageAndNoWindow)
             Otvori();
         }
         EXPECT_TRUE(m_glavni.Povrsina()->subWindowList().isEmpty());
-        EXPECT_EQ(poruke.Primljene(), QStringList { Module1::PorukaGreske });
+        ASSERT_EQ(poruke.Primljene().size(), 1);
+        EXPECT_TRUE(poruke.Primljene().front().startsWith(Module1::PorukaGreske));
         EXPECT_EQ(ZnakoviPomoc::OtvoreniProgresi(), 0);
     }
     Otvori();
@@ -397,7 +398,8 @@ TEST_F(TestZnakovaUGlavnom, ANewTestThatCannotBeLoadedClosesTheWindow)
         QTest::mouseClick(Kontrola<QPushButton>(t, "Command2"), Qt::LeftButton);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(poruke.Primljene(), QStringList { Module1::PorukaGreske });
+    ASSERT_EQ(poruke.Primljene().size(), 1);
+    EXPECT_TRUE(poruke.Primljene().front().startsWith(Module1::PorukaGreske));
     EXPECT_TRUE(m_glavni.Povrsina()->subWindowList().isEmpty());
 }
 
