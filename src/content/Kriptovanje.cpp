@@ -17,7 +17,12 @@ qint32 KljucUSeme(const QByteArray& key)
     return h;
 }
 
-QByteArray Dekriptuj(const QByteArray& key, const QByteArray& text)
+namespace {
+
+// Shifts every character of the alphabet by the generator's next value, backwards to
+// decipher (smer -1) or forwards to encipher (smer +1). A blank stays a blank and draws no
+// value; any other character is dropped.
+QByteArray Pomeri(const QByteArray& key, const QByteArray& text, int smer)
 {
     Generator gen(KljucUSeme(key));
     QByteArray rezultat;
@@ -26,7 +31,7 @@ QByteArray Dekriptuj(const QByteArray& key, const QByteArray& text)
         const int c = static_cast<unsigned char>(ch);
         if (c >= PrviZnak && c <= PoslednjiZnak) {
             const int r = gen.SledeciPomak();
-            int d = (c - PrviZnak - r) % VelicinaAzbuke;  // truncating: sign of the dividend
+            int d = (c - PrviZnak + smer * r) % VelicinaAzbuke;  // truncating: sign of the dividend
             if (d < 0)
                 d += VelicinaAzbuke;
             rezultat.append(static_cast<char>(d + PrviZnak));
@@ -37,21 +42,16 @@ QByteArray Dekriptuj(const QByteArray& key, const QByteArray& text)
     return rezultat;
 }
 
+}  // namespace
+
+QByteArray Dekriptuj(const QByteArray& key, const QByteArray& text)
+{
+    return Pomeri(key, text, -1);
+}
+
 QByteArray Enkriptuj(const QByteArray& key, const QByteArray& plain)
 {
-    Generator gen(KljucUSeme(key));
-    QByteArray rezultat;
-    rezultat.reserve(plain.size());
-    for (const char ch : plain) {
-        const int p = static_cast<unsigned char>(ch);
-        if (p >= PrviZnak && p <= PoslednjiZnak) {
-            const int r = gen.SledeciPomak();
-            rezultat.append(static_cast<char>((p - PrviZnak + r) % VelicinaAzbuke + PrviZnak));
-        } else if (p == ' ') {
-            rezultat.append(' ');
-        }
-    }
-    return rezultat;
+    return Pomeri(key, plain, +1);
 }
 
 QByteArray KljucniTekst(qint16 kljuc)
