@@ -4,10 +4,10 @@
 #include "content/Module1.h"
 #include "content/Module2.h"
 #include "content/ResPicture.h"
-#include "shell/Izgled.h"
-#include "shell/NovTestBrava.h"
-#include "shell/Poruke.h"
-#include "shell/Progres.h"
+#include "widgets/Izgled.h"
+#include "widgets/NovTestBrava.h"
+#include "widgets/Poruke.h"
+#include "widgets/Progres.h"
 #include "shell/Stanje.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "shell/Karuvel.h"
 
 #include "intersections/Raskrsnice.h"
-#include "shell/Internet.h"
-#include "shell/PomocProzor.h"
+#include "help/Internet.h"
+#include "help/PomocProzor.h"
 #include "shell/Stanje.h"
 #include "shell/Uvodna.h"
 #include "signs/Znakovi.h"

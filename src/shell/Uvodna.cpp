@@ -1,6 +1,6 @@
 #include "shell/Uvodna.h"
 
-#include "shell/Izgled.h"
+#include "widgets/Izgled.h"
 
 #include <QCloseEvent>
 #include <QLabel>

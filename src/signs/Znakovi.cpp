@@ -4,10 +4,10 @@
 #include "content/Module1.h"
 #include "content/ResPicture.h"
 #include "content/Tekst.h"
-#include "shell/Izgled.h"
-#include "shell/Panel.h"
-#include "shell/Poruke.h"
-#include "shell/Progres.h"
+#include "widgets/Izgled.h"
+#include "widgets/Panel.h"
+#include "widgets/Poruke.h"
+#include "widgets/Progres.h"
 #include "signs/Raspored.h"
 
 #include <QLabel>

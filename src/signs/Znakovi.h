@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Prozor.h"
+#include "widgets/Prozor.h"
 
 #include <QtGlobal>
 #include <array>

@@ -5,12 +5,12 @@
 #include "content/Module2.h"
 #include "content/ResPicture.h"
 #include "content/Tekst.h"
-#include "shell/Izgled.h"
-#include "shell/NovTestBrava.h"
-#include "shell/Panel.h"
-#include "shell/PitanjeOkvir.h"
-#include "shell/Poruke.h"
-#include "shell/Progres.h"
+#include "widgets/Izgled.h"
+#include "widgets/NovTestBrava.h"
+#include "widgets/Panel.h"
+#include "widgets/PitanjeOkvir.h"
+#include "widgets/Poruke.h"
+#include "widgets/Progres.h"
 #include "shell/Stanje.h"
 
 #include <QCloseEvent>

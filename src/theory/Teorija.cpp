@@ -4,9 +4,9 @@
 #include "content/Module1.h"
 #include "content/Module2.h"
 #include "content/Tekst.h"
-#include "shell/Izgled.h"
-#include "shell/Panel.h"
-#include "shell/PitanjeOkvir.h"
+#include "widgets/Izgled.h"
+#include "widgets/Panel.h"
+#include "widgets/PitanjeOkvir.h"
 #include "shell/Stanje.h"
 
 #include <QCloseEvent>

@@ -25,7 +25,7 @@ add_custom_target(respicture_skracena DEPENDS "${_rp_izlaz}/skracena.jpg")
 add_dependencies(respicture_modul respicture_skracena)
 
 karuvel_test(test_respicture WIDGETS
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ResPictureTest.cpp
+  SOURCES ResPictureTest.cpp
   LIBS karuvel_content)
 add_dependencies(test_respicture respicture_modul)
 target_compile_definitions(test_respicture PRIVATE

@@ -4,7 +4,7 @@
 
 #include "content/Module1.h"
 #include "shell/Karuvel.h"
-#include "shell/Panel.h"
+#include "widgets/Panel.h"
 #include "signs/Znakovi.h"
 #include "signs/ZnakoviTest.h"
 

@@ -1,7 +1,7 @@
 // Shared helpers of the sign-window tests.
 #pragma once
 
-#include "shell/Progres.h"
+#include "widgets/Progres.h"
 
 #include <QApplication>
 #include <QEvent>

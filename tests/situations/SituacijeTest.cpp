@@ -7,8 +7,8 @@
 #include "content/Module1.h"
 #include "content/Module2.h"
 #include "shell/Karuvel.h"
-#include "shell/Panel.h"
-#include "shell/PitanjeOkvir.h"
+#include "widgets/Panel.h"
+#include "widgets/PitanjeOkvir.h"
 #include "shell/Stanje.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "TestPomoc.h"
 
-#include "shell/Poruke.h"
+#include "widgets/Poruke.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -6,8 +6,8 @@
 #include "content/Module2.h"
 #include "content/Tekst.h"
 #include "shell/Karuvel.h"
-#include "shell/Panel.h"
-#include "shell/PitanjeOkvir.h"
+#include "widgets/Panel.h"
+#include "widgets/PitanjeOkvir.h"
 #include "shell/Stanje.h"
 
 #include <QAbstractEventDispatcher>

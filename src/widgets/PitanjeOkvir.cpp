@@ -1,6 +1,6 @@
-#include "shell/PitanjeOkvir.h"
+#include "widgets/PitanjeOkvir.h"
 
-#include "shell/Izgled.h"
+#include "widgets/Izgled.h"
 
 #include <QEvent>
 #include <QLabel>

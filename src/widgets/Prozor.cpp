@@ -1,7 +1,7 @@
-#include "shell/Prozor.h"
+#include "widgets/Prozor.h"
 
 #include "content/Module1.h"
-#include "shell/Poruke.h"
+#include "widgets/Poruke.h"
 
 #include <QMainWindow>
 #include <QMdiSubWindow>

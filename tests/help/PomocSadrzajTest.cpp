@@ -1,4 +1,4 @@
-#include "shell/PomocSadrzaj.h"
+#include "help/PomocSadrzaj.h"
 
 #include <gtest/gtest.h>
 

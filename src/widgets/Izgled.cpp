@@ -1,4 +1,4 @@
-#include "shell/Izgled.h"
+#include "widgets/Izgled.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "shell/Poruke.h"
+#include "widgets/Poruke.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
-#include "shell/PomocPregled.h"
+#include "help/PomocPregled.h"
 
 #include "content/Tekst.h"
-#include "shell/Internet.h"
-#include "shell/PomocChm.h"
+#include "help/Internet.h"
+#include "help/PomocChm.h"
 
 PomocPregled::PomocPregled(const PomocChm& chm, QWidget* parent)
     : QTextBrowser(parent)

@@ -1,7 +1,7 @@
-#include "shell/Internet.h"
+#include "help/Internet.h"
 #include "shell/Karuvel.h"
-#include "shell/PomocPregled.h"
-#include "shell/PomocProzor.h"
+#include "help/PomocPregled.h"
+#include "help/PomocProzor.h"
 
 #include "TestPomoc.h"
 

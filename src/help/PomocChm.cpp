@@ -1,4 +1,4 @@
-#include "shell/PomocChm.h"
+#include "help/PomocChm.h"
 
 #include <QFile>
 #include <QtEndian>

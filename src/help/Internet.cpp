@@ -1,4 +1,4 @@
-#include "shell/Internet.h"
+#include "help/Internet.h"
 
 #include <QDesktopServices>
 

@@ -1,6 +1,6 @@
-#include "shell/Progres.h"
+#include "widgets/Progres.h"
 
-#include "shell/Izgled.h"
+#include "widgets/Izgled.h"
 
 #include <QCoreApplication>
 #include <QPainter>

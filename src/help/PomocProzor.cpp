@@ -1,9 +1,9 @@
-#include "shell/PomocProzor.h"
+#include "help/PomocProzor.h"
 
 #include "content/Tekst.h"
-#include "shell/PomocChm.h"
-#include "shell/PomocPregled.h"
-#include "shell/PomocSadrzaj.h"
+#include "help/PomocChm.h"
+#include "help/PomocPregled.h"
+#include "help/PomocSadrzaj.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

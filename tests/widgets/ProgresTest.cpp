@@ -1,5 +1,5 @@
 // The loading progress window: percentage, sectors, drawing at once, top-most, closing.
-#include "shell/Progres.h"
+#include "widgets/Progres.h"
 
 #include "TestPomoc.h"
 #include "shell/Karuvel.h"

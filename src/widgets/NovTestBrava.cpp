@@ -1,4 +1,4 @@
-#include "shell/NovTestBrava.h"
+#include "widgets/NovTestBrava.h"
 
 #include <QAbstractButton>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "shell/Panel.h"
+#include "widgets/Panel.h"
 
 #include "TestPomoc.h"
 
