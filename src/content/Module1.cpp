@@ -1,6 +1,7 @@
 #include "Module1.h"
 
 #include "Kriptovanje.h"
+#include "Tekst.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,6 @@
 namespace Module1 {
 
 namespace {
-
-bool g_nemaDatoteke = false;  // the last failure was the missing record file
-QString g_greska;
 
 Izvor& TrenutniIzvor()
 {
@@ -40,6 +38,16 @@ PrivatniFolder& Folder()
 {
     static PrivatniFolder folder;  // removed with its contents at exit
     return folder;
+}
+
+// Where a private folder was to be made, for messages: the temporary path, or what TMPDIR
+// names when that is no folder.
+QString MestoFoldera()
+{
+    const QString osnova = QDir::tempPath();
+    if (!osnova.isEmpty())
+        return osnova;
+    return QStringLiteral("\"%1\" (TMPDIR)").arg(qEnvironmentVariable("TMPDIR"));
 }
 
 bool JeBlanko(char c) { return c == ' ' || c == '\t'; }
@@ -93,11 +101,11 @@ QString Opis(int resurs, int zapis, const QString& sta)
 // One pass over the record file: reads every record, checks it, counts (and stores) the
 // records taken.
 bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
-            const Skladiste* skladiste, int& broj)
+            const Skladiste* skladiste, int& broj, Greska& g)
 {
     QFile f(put);
     if (!f.open(QIODevice::ReadOnly)) {
-        g_greska = QStringLiteral("TEKST %1: zapis se ne može pročitati (%2)").arg(resurs).arg(f.errorString());
+        g.opis = QStringLiteral("TEKST %1: zapis se ne može pročitati (%2)").arg(resurs).arg(f.errorString());
         return false;
     }
     const QByteArray bajtovi = f.readAll();
@@ -108,25 +116,25 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
     broj = 0;
     for (int zapis = 1; !citac.Kraj(); ++zapis) {
         if (!citac.CitajZapis(brojPolja, polja)) {
-            g_greska = Opis(resurs, zapis, citac.Greska());
+            g.opis = Opis(resurs, zapis, citac.Greska());
             return false;
         }
         for (int i = 0; i + 1 < brojPolja; ++i) {
             if (!polja[static_cast<std::size_t>(i)].podNavodnicima) {
-                g_greska = Opis(resurs, zapis, QStringLiteral("polje %1 nije tekst pod navodnicima").arg(i + 1));
+                g.opis = Opis(resurs, zapis, QStringLiteral("polje %1 nije tekst pod navodnicima").arg(i + 1));
                 return false;
             }
         }
         const auto kljuc = KljucIzPolja(polja.back());
         if (!kljuc) {
-            g_greska = Opis(resurs, zapis,
-                            QStringLiteral("kljuc \"%1\" nije 16-bitni ceo broj").arg(QString::fromLatin1(polja.back().tekst)));
+            g.opis = Opis(resurs, zapis,
+                          QStringLiteral("ključ \"%1\" nije 16-bitni ceo broj").arg(Tekst::izCp1250(polja.back().tekst)));
             return false;
         }
         QString greska;
         switch (filter(polja, Kriptovanje::KljucniTekst(*kljuc), greska)) {
         case Ishod::Greska:
-            g_greska = Opis(resurs, zapis, greska);
+            g.opis = Opis(resurs, zapis, greska);
             return false;
         case Ishod::Preskace:
             break;
@@ -141,36 +149,47 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
 }
 
 // The reading procedure shared by the loaders: extract, count, fill, delete.
-bool Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& skladiste)
+Greska Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& skladiste)
 {
-    g_greska.clear();
-    g_nemaDatoteke = false;
-    const bool izdvojeno = IzdvojiTekst(static_cast<qint16>(resurs));
+    Greska g = IzdvojiTekst(static_cast<qint16>(resurs));
     const QString folder = TempFolder();
     const QString put = folder.isEmpty() ? QString() : folder + ImeZapisa;
     Brisac brisac(put);
-    if (!izdvojeno)
-        return false;
+    if (g)
+        return g;
     if (!QFileInfo::exists(put)) {
-        g_greska = QStringLiteral("TEKST %1: nema datoteke zapisa posle izdvajanja").arg(resurs);
-        g_nemaDatoteke = true;
-        return false;
+        g.opis = QStringLiteral("TEKST %1: nema datoteke zapisa posle izdvajanja").arg(resurs);
+        g.nemaDatoteke = true;
+        return g;
     }
     int broj = 0;
-    if (!Prolaz(put, resurs, brojPolja, filter, nullptr, broj))
-        return false;
+    if (!Prolaz(put, resurs, brojPolja, filter, nullptr, broj, g))
+        return g;
     if (broj == 0) {
-        g_greska = QStringLiteral("TEKST %1: nijedan zapis nije izabran").arg(resurs);
-        return false;
+        g.opis = QStringLiteral("TEKST %1: nijedan zapis nije izabran").arg(resurs);
+        return g;
     }
     int popunjeno = 0;
-    if (!Prolaz(put, resurs, brojPolja, filter, &skladiste, popunjeno))
-        return false;
-    if (popunjeno != broj) {
-        g_greska = QStringLiteral("TEKST %1: drugi prolaz našao %2 zapisa umesto %3").arg(resurs).arg(popunjeno).arg(broj);
-        return false;
-    }
-    return true;
+    if (!Prolaz(put, resurs, brojPolja, filter, &skladiste, popunjeno, g))
+        return g;
+    if (popunjeno != broj)
+        g.opis = QStringLiteral("TEKST %1: drugi prolaz našao %2 zapisa umesto %3").arg(resurs).arg(popunjeno).arg(broj);
+    return g;
+}
+
+// Runs a load; on a failure the bank keeps no record.
+template <class Zapis>
+Banka<Zapis> Napuni(int resurs, int brojPolja, const Filter& filter,
+                    const std::function<Zapis(const std::vector<Polje>&, qint16)>& zapis)
+{
+    Banka<Zapis> banka;
+    const Skladiste skladiste = [&](const std::vector<Polje>& p, qint16 kljuc) {
+        banka.zapisi.push_back(zapis(p, kljuc));
+    };
+    banka.greska = Ucitaj(resurs, brojPolja, filter, skladiste);
+    if (banka.greska)
+        banka.zapisi.clear();
+    return banka;
 }
 
 QByteArray Desifruj(const std::vector<Polje>& polja, int polje, const QByteArray& kljucniTekst)
@@ -185,7 +204,7 @@ bool ProveriBroj(const std::vector<Polje>& polja, int polje, const QByteArray& k
     const QByteArray tekst = Desifruj(polja, polje, kljucniTekst);
     const auto broj = Broj(tekst);
     if (!broj) {
-        greska = QStringLiteral("%1 (polje %2) nije broj: \"%3\"").arg(naziv).arg(polje).arg(QString::fromLatin1(tekst));
+        greska = QStringLiteral("%1 (polje %2) nije broj: \"%3\"").arg(naziv).arg(polje).arg(Tekst::izCp1250(tekst));
         return false;
     }
     if (*broj < od || *broj > do_) {
@@ -199,10 +218,8 @@ bool ProveriBroj(const std::vector<Polje>& polja, int polje, const QByteArray& k
 
 constexpr int NajveciBroj = 32767;
 
-bool UcitajZnakoveAko(const std::function<bool(int)>& uzima)
+BankaZnakova UcitajZnakoveAko(const std::function<bool(int)>& uzima)
 {
-    Niz<QByteArray> opis, slika;
-    Niz<qint16> kljucevi;
     const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
         int kategorija = 0;
         if (!ProveriBroj(p, 1, kt, 1, 5, QStringLiteral("kategorija znaka"), greska, &kategorija)
@@ -210,51 +227,18 @@ bool UcitajZnakoveAko(const std::function<bool(int)>& uzima)
             return Ishod::Greska;
         return uzima(kategorija) ? Ishod::Uzima : Ishod::Preskace;
     };
-    const Skladiste skladiste = [&](const std::vector<Polje>& p, qint16 kljuc) {
-        opis.Dodaj(p[1].tekst);
-        slika.Dodaj(p[2].tekst);
-        kljucevi.Dodaj(kljuc);
-    };
-    IsprazniZnakove();
-    if (!Ucitaj(1, 4, filter, skladiste))
-        return false;
-    ZnakOpis = opis;
-    ZnakSlika = slika;
-    ZnakKljuc = kljucevi;
-    return true;
+    return Napuni<Znak>(1, 4, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
+        return Znak { p[1].tekst, p[2].tekst, kljuc };
+    });
 }
 
 }  // namespace
 
-void IsprazniZnakove()
+QString Greska::ZaKorisnika() const
 {
-    ZnakOpis.Isprazni();
-    ZnakSlika.Isprazni();
-    ZnakKljuc.Isprazni();
-}
-
-void IsprazniTeoriju()
-{
-    TeorijaPitanje.Isprazni();
-    TeorijaOdgovor.Isprazni();
-    TeorijaTacan.Isprazni();
-    TeorijaKljuc.Isprazni();
-}
-
-void IsprazniSituacije()
-{
-    SituacijaPitanje.Isprazni();
-    SituacijaOdgovor.Isprazni();
-    SituacijaTacan.Isprazni();
-    SituacijaSlika.Isprazni();
-    SituacijaKljuc.Isprazni();
-}
-
-void IsprazniRaskrsnice()
-{
-    RaskrsnicaResenje.Isprazni();
-    RaskrsnicaSlika.Isprazni();
-    RaskrsnicaKljuc.Isprazni();
+    if (opis.isEmpty() || nemaDatoteke)
+        return PorukaGreske;
+    return PorukaGreske + QStringLiteral("\n\n") + opis;
 }
 
 QString TempFolder()
@@ -282,147 +266,94 @@ void PostaviIzvor(Izvor izvor)
     TrenutniIzvor() = std::move(izvor);
 }
 
-bool IzdvojiTekst(qint16 n)
+Greska IzdvojiTekst(qint16 n)
 {
+    Greska g;
     const QString folder = TempFolder();
     if (folder.isEmpty()) {
-        g_greska = QStringLiteral("TEKST %1: privremeni folder se ne može napraviti u %2").arg(n).arg(QDir::tempPath());
-        return false;
+        g.opis = QStringLiteral("TEKST %1: privremeni folder se ne može napraviti u %2").arg(n).arg(MestoFoldera());
+        return g;
     }
     const Izvor& izvor = TrenutniIzvor();
     const std::optional<QByteArray> bajtovi = izvor ? izvor(n) : IzResursa(n);
     if (!bajtovi) {
-        g_greska = QStringLiteral("TEKST %1: resurs ne postoji").arg(n);
-        return false;
+        g.opis = QStringLiteral("TEKST %1: resurs ne postoji").arg(n);
+        return g;
     }
     const QString put = folder + ImeZapisa;
     // Whatever stands at the name (a stale file, a link) is removed, never written through.
     const QFileInfo info(put);
     if ((info.exists() || info.isSymLink()) && !QFile::remove(put)) {
-        g_greska = QStringLiteral("TEKST %1: stara datoteka %2 se ne može obrisati").arg(n).arg(put);
-        return false;
+        g.opis = QStringLiteral("TEKST %1: stara datoteka %2 se ne može obrisati").arg(n).arg(put);
+        return g;
     }
     QFile f(put);
     if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        g_greska = QStringLiteral("TEKST %1: %2 se ne može napraviti (%3)").arg(n).arg(put, f.errorString());
-        return false;
+        g.opis = QStringLiteral("TEKST %1: %2 se ne može napraviti (%3)").arg(n).arg(put, f.errorString());
+        return g;
     }
     const bool upisano = f.write(*bajtovi) == bajtovi->size();
     f.close();
     if (!upisano || f.error() != QFileDevice::NoError) {
-        g_greska = QStringLiteral("TEKST %1: upis u %2 nije uspeo").arg(n).arg(put);
+        g.opis = QStringLiteral("TEKST %1: upis u %2 nije uspeo").arg(n).arg(put);
         QFile::remove(put);
-        return false;
     }
-    return true;
+    return g;
 }
 
-bool UcitajZnakove(qint16 kategorija)
+BankaZnakova UcitajZnakove(qint16 kategorija)
 {
     return UcitajZnakoveAko([kategorija](int k) { return k == kategorija; });
 }
 
-bool UcitajSveZnakove()
+BankaZnakova UcitajSveZnakove()
 {
     return UcitajZnakoveAko([](int) { return true; });
 }
 
-bool UcitajTeoriju(const QByteArray& kategorija)
+BankaPitanja UcitajTeoriju(const QByteArray& kategorija)
 {
-    Niz<QByteArray> pitanje, tacan;
-    NizOdgovora odgovor;
-    Niz<qint16> kljucevi;
     const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
-        if (!ProveriBroj(p, 6, kt, 1, 3, QStringLiteral("tacan odgovor"), greska))
+        if (!ProveriBroj(p, 6, kt, 1, 3, QStringLiteral("tačan odgovor"), greska))
             return Ishod::Greska;
         return Desifruj(p, 1, kt) == kategorija ? Ishod::Uzima : Ishod::Preskace;
     };
-    const Skladiste skladiste = [&](const std::vector<Polje>& p, qint16 kljuc) {
-        pitanje.Dodaj(p[1].tekst);
-        odgovor.Dodaj({p[2].tekst, p[3].tekst, p[4].tekst});
-        tacan.Dodaj(p[5].tekst);
-        kljucevi.Dodaj(kljuc);
-    };
-    IsprazniTeoriju();
-    if (!Ucitaj(2, 7, filter, skladiste))
-        return false;
-    TeorijaPitanje = pitanje;
-    TeorijaOdgovor = odgovor;
-    TeorijaTacan = tacan;
-    TeorijaKljuc = kljucevi;
-    return true;
+    return Napuni<Pitanje>(2, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
+        return Pitanje { p[1].tekst, { p[2].tekst, p[3].tekst, p[4].tekst }, p[5].tekst, {}, kljuc };
+    });
 }
 
-bool UcitajSituacije(const QByteArray& /*kategorija: every record is taken*/)
+BankaPitanja UcitajSituacije(const QByteArray& /*kategorija: every record is taken*/)
 {
-    Niz<QByteArray> pitanje, tacan, slika;
-    NizOdgovora odgovor;
-    Niz<qint16> kljucevi;
     const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
-        if (!ProveriBroj(p, 5, kt, 1, 3, QStringLiteral("tacan odgovor"), greska)
+        if (!ProveriBroj(p, 5, kt, 1, 3, QStringLiteral("tačan odgovor"), greska)
             || !ProveriBroj(p, 6, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    const Skladiste skladiste = [&](const std::vector<Polje>& p, qint16 kljuc) {
-        pitanje.Dodaj(p[0].tekst);
-        odgovor.Dodaj({p[1].tekst, p[2].tekst, p[3].tekst});
-        tacan.Dodaj(p[4].tekst);
-        slika.Dodaj(p[5].tekst);
-        kljucevi.Dodaj(kljuc);
-    };
-    IsprazniSituacije();
-    if (!Ucitaj(3, 7, filter, skladiste))
-        return false;
-    SituacijaPitanje = pitanje;
-    SituacijaOdgovor = odgovor;
-    SituacijaTacan = tacan;
-    SituacijaSlika = slika;
-    SituacijaKljuc = kljucevi;
-    return true;
+    return Napuni<Pitanje>(3, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
+        return Pitanje { p[0].tekst, { p[1].tekst, p[2].tekst, p[3].tekst }, p[4].tekst, p[5].tekst, kljuc };
+    });
 }
 
-bool UcitajRaskrsnice(const QByteArray& /*kategorija: every record is taken*/)
+BankaRaskrsnica UcitajRaskrsnice(const QByteArray& /*kategorija: every record is taken*/)
 {
-    Niz<QByteArray> resenje, slika;
-    Niz<qint16> kljucevi;
     const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
         const QByteArray r = Desifruj(p, 1, kt);
         bool ispravno = !r.isEmpty() && r.size() <= 9;
         for (const char c : r)
             ispravno = ispravno && c >= '1' && c <= '9';
         if (!ispravno) {
-            greska = QStringLiteral("rešenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(QString::fromLatin1(r));
+            greska = QStringLiteral("rešenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(Tekst::izCp1250(r));
             return Ishod::Greska;
         }
         if (!ProveriBroj(p, 2, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    const Skladiste skladiste = [&](const std::vector<Polje>& p, qint16 kljuc) {
-        resenje.Dodaj(p[0].tekst);
-        slika.Dodaj(p[1].tekst);
-        kljucevi.Dodaj(kljuc);
-    };
-    IsprazniRaskrsnice();
-    if (!Ucitaj(4, 3, filter, skladiste))
-        return false;
-    RaskrsnicaResenje = resenje;
-    RaskrsnicaSlika = slika;
-    RaskrsnicaKljuc = kljucevi;
-    return true;
-}
-
-QString PoslednjaGreska()
-{
-    return g_greska;
-}
-
-QString PorukaZaKorisnika()
-{
-    if (g_greska.isEmpty() || g_nemaDatoteke)
-        return PorukaGreske;
-    return PorukaGreske + QStringLiteral("\n\n") + g_greska;
+    return Napuni<Raskrsnica>(4, 3, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
+        return Raskrsnica { p[0].tekst, p[1].tekst, kljuc };
+    });
 }
 
 std::optional<int> Broj(const QByteArray& tekst)

@@ -1,9 +1,7 @@
 // Module1: the content banks and their loaders.
 //
 // Each loader copies its TEKST resource into the record file "sc~101.tmp", reads the file
-// in two passes (count, then fill) and deletes it. Text fields stay enciphered in the
-// banks; a window deciphers a field with Kriptovanje::Dekriptuj and the key text of the
-// record (Kriptovanje::KljucniTekst of the record's key number) when it shows it.
+// in two passes (count, then fill), deletes it and returns the bank as a value.
 #pragma once
 
 #include <QByteArray>
@@ -17,85 +15,49 @@
 
 namespace Module1 {
 
-// A dynamic array indexed from 1 to GornjaGranica(), like the banks.
-// An index out of range is a programming error: it asserts in debug builds and in release
-// builds yields a scratch element (reset to T{} on every such access), never a wild read.
-template <class T>
-class Niz {
-public:
-    T& operator()(int i)
-    {
-        if (i >= 1 && i <= GornjaGranica())
-            return m_el[static_cast<std::size_t>(i - 1)];
-        Q_ASSERT_X(false, "Module1::Niz", "index out of range");
-        m_van = T{};
-        return m_van;
-    }
-    const T& operator()(int i) const { return const_cast<Niz&>(*this)(i); }
-
-    // Number of elements; 0 when empty.
-    int GornjaGranica() const { return static_cast<int>(m_el.size()); }
-    void Isprazni() { m_el.clear(); }
-    void Dodaj(T v) { m_el.push_back(std::move(v)); }
-
-private:
-    std::vector<T> m_el;
-    T m_van{};
+// Records of the four banks. Text fields stay enciphered: a window deciphers a field with
+// Kriptovanje::Dekriptuj and the key text of the record (Kriptovanje::KljucniTekst(kljuc))
+// when it shows or checks it.
+struct Znak {              // TEKST 1
+    QByteArray opis;       // name and meaning
+    QByteArray slika;      // number of the picture among ZNAK
+    qint16 kljuc = 0;
 };
 
-// The answers of a bank: indexed (record 1..GornjaGranica(), answer 1..3), as
-// TeorijaOdgovor(i, j). Out-of-range indices behave as in Niz.
-class NizOdgovora {
-public:
-    QByteArray& operator()(int zapis, int odgovor)
-    {
-        if (zapis >= 1 && zapis <= GornjaGranica() && odgovor >= 1 && odgovor <= 3)
-            return m_el[static_cast<std::size_t>(zapis - 1)][static_cast<std::size_t>(odgovor - 1)];
-        Q_ASSERT_X(false, "Module1::NizOdgovora", "index out of range");
-        m_van = QByteArray();
-        return m_van;
-    }
-    const QByteArray& operator()(int zapis, int odgovor) const
-    {
-        return const_cast<NizOdgovora&>(*this)(zapis, odgovor);
-    }
-
-    int GornjaGranica() const { return static_cast<int>(m_el.size()); }
-    void Isprazni() { m_el.clear(); }
-    void Dodaj(std::array<QByteArray, 3> odgovori) { m_el.push_back(std::move(odgovori)); }
-
-private:
-    std::vector<std::array<QByteArray, 3>> m_el;
-    QByteArray m_van;
+struct Pitanje {           // TEKST 2 (theory) and TEKST 3 (situations)
+    QByteArray pitanje;
+    std::array<QByteArray, 3> odgovori;
+    QByteArray tacan;      // number (1..3) of the correct stored answer
+    QByteArray slika;      // situations: number of the picture among SITUACIJA
+    qint16 kljuc = 0;
 };
 
-// Sign bank (TEKST 1).
-inline Niz<QByteArray> ZnakOpis;
-inline Niz<QByteArray> ZnakSlika;
-inline Niz<qint16> ZnakKljuc;
+struct Raskrsnica {        // TEKST 4
+    QByteArray resenje;    // one digit per vehicle, in passing order
+    QByteArray slika;      // number of the picture among RASKRSNICA
+    qint16 kljuc = 0;
+};
 
-// Theory bank (TEKST 2).
-inline Niz<QByteArray> TeorijaPitanje;
-inline NizOdgovora TeorijaOdgovor;
-inline Niz<QByteArray> TeorijaTacan;
-inline Niz<qint16> TeorijaKljuc;
+// What went wrong while loading or composing. Empty when nothing did.
+struct Greska {
+    QString opis;
+    bool nemaDatoteke = false;  // the record file was missing: the user gets the plain message
 
-// Situation bank (TEKST 3).
-inline Niz<QByteArray> SituacijaPitanje;
-inline NizOdgovora SituacijaOdgovor;
-inline Niz<QByteArray> SituacijaTacan;
-inline Niz<QByteArray> SituacijaSlika;
-inline Niz<qint16> SituacijaKljuc;
+    explicit operator bool() const { return !opis.isEmpty(); }
+    // What the user is told: PorukaGreske, and below it the description unless the record
+    // file was simply missing.
+    QString ZaKorisnika() const;
+};
 
-// Intersection bank (TEKST 4).
-inline Niz<QByteArray> RaskrsnicaResenje;
-inline Niz<QByteArray> RaskrsnicaSlika;
-inline Niz<qint16> RaskrsnicaKljuc;
-
-void IsprazniZnakove();
-void IsprazniTeoriju();
-void IsprazniSituacije();
-void IsprazniRaskrsnice();
+// A loaded bank: its records in file order, or the failure.
+template <class Zapis>
+struct Banka {
+    std::vector<Zapis> zapisi;
+    Greska greska;
+};
+using BankaZnakova = Banka<Znak>;
+using BankaPitanja = Banka<Pitanje>;
+using BankaRaskrsnica = Banka<Raskrsnica>;
 
 // The message a window shows (OK only, the program's title) when its bank cannot be loaded.
 inline const QString PorukaGreske =
@@ -110,9 +72,9 @@ QString TempFolder();
 inline const QString ImeZapisa = QStringLiteral("sc~101.tmp");
 
 // Writes the record file with exactly the bytes of text resource n (any file or link of
-// that name is removed first, the new file is created exclusively). False on failure
-// (resource missing, folder not available, write error).
-bool IzdvojiTekst(qint16 n);
+// that name is removed first, the new file is created exclusively). An empty Greska on
+// success; otherwise what failed (resource missing, folder not available, write error).
+Greska IzdvojiTekst(qint16 n);
 
 // Where IzdvojiTekst takes the bytes of text resource n from. The default reads the Qt
 // resource ":/TEKST/<n>"; tests install fixture record files. An empty function restores
@@ -120,25 +82,16 @@ bool IzdvojiTekst(qint16 n);
 using Izvor = std::function<std::optional<QByteArray>(int)>;
 void PostaviIzvor(Izvor izvor);
 
-// Loaders. Each empties nothing itself (the caller empties the bank first), extracts its
-// resource, reads it twice and deletes the record file. False on any failure: record file
-// missing, resource missing, unreadable record, key number outside 16 bits, a number field
-// that does not read as a number, or no record taken. On failure the bank is left empty and
-// no record file remains; the loader shows no message (the window shows PorukaGreske) and
-// PoslednjaGreska() describes what went wrong.
-bool UcitajZnakove(qint16 kategorija);           // TEKST 1, category 1..5 as a number
-bool UcitajSveZnakove();                         // TEKST 1, every record
-bool UcitajTeoriju(const QByteArray& kategorija);  // TEKST 2, category "B", "CD" or "T"
-bool UcitajSituacije(const QByteArray& kategorija);  // TEKST 3, argument ignored ("sve")
-bool UcitajRaskrsnice(const QByteArray& kategorija); // TEKST 4, argument ignored ("sve")
-
-// Description of the last loader failure (resource number, record number, what was wrong);
-// empty after a successful load.
-QString PoslednjaGreska();
-
-// What the user is told after a loader failed: PorukaGreske, and below it the description of
-// the failure unless the record file was simply missing.
-QString PorukaZaKorisnika();
+// Loaders. Each extracts its resource, reads the record file twice (count, then fill) and
+// deletes it. They fail on: record file missing, resource missing, unreadable record, key
+// number outside 16 bits, a number field that does not read as a number, or no record
+// taken; then the bank has no records, no record file remains and Banka::greska says what
+// went wrong. They show no message.
+BankaZnakova UcitajZnakove(qint16 kategorija);              // TEKST 1, category 1..5 as a number
+BankaZnakova UcitajSveZnakove();                            // TEKST 1, every record
+BankaPitanja UcitajTeoriju(const QByteArray& kategorija);   // TEKST 2, category "B", "CD" or "T"
+BankaPitanja UcitajSituacije(const QByteArray& kategorija); // TEKST 3, argument ignored ("sve")
+BankaRaskrsnica UcitajRaskrsnice(const QByteArray& kategorija); // TEKST 4, argument ignored ("sve")
 
 // Reads a deciphered number field ("3", " 12 ", "3.0"): blanks around, an optional sign,
 // digits and an optional fraction of zeros. nullopt for anything else (not a silent 0).

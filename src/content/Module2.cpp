@@ -2,55 +2,47 @@
 
 #include <algorithm>
 #include <numeric>
-#include <random>
 
 namespace Module2 {
 
 namespace {
 
-std::mt19937& Motor()
-{
-    static std::mt19937 motor{std::random_device{}()};
-    return motor;
-}
-
 // Distinct uniform draws in the order drawn: a partial Fisher-Yates shuffle over the range,
 // which gives every ordered selection the same chance as drawing with rejection of repeats.
-bool Izvuci(std::vector<qint16>& niz, qint16 low, qint16 high, qint16 count)
+std::optional<std::vector<int>> Izvuci(Generator& generator, int low, int high, int count)
 {
-    niz.clear();
-    const int sirina = static_cast<int>(high) - static_cast<int>(low) + 1;
-    if (count < 0 || count > std::max(sirina, 0))
-        return false;
-    niz.assign(static_cast<std::size_t>(count) + 1, 0);
+    const long long sirina = static_cast<long long>(high) - low + 1;
+    if (count < 0 || count > std::max(sirina, 0LL))
+        return std::nullopt;
+    std::vector<int> niz(static_cast<std::size_t>(count));
     if (count == 0)
-        return true;
-    std::vector<qint16> opseg(static_cast<std::size_t>(sirina));
+        return niz;
+    std::vector<int> opseg(static_cast<std::size_t>(sirina));
     std::iota(opseg.begin(), opseg.end(), low);
     for (int i = 0; i < count; ++i) {
-        std::uniform_int_distribution<int> raspodela(i, sirina - 1);
-        const int j = raspodela(Motor());
+        std::uniform_int_distribution<int> raspodela(i, static_cast<int>(sirina) - 1);
+        const int j = raspodela(generator);
         std::swap(opseg[static_cast<std::size_t>(i)], opseg[static_cast<std::size_t>(j)]);
-        niz[static_cast<std::size_t>(i) + 1] = opseg[static_cast<std::size_t>(i)];
+        niz[static_cast<std::size_t>(i)] = opseg[static_cast<std::size_t>(i)];
     }
-    return true;
+    return niz;
 }
 
 }  // namespace
 
-bool SlucajnaPitanja(qint16 low, qint16 high, qint16 count)
+Generator NoviGenerator()
 {
-    return Izvuci(IzabranaPitanja, low, high, count);
+    return Generator { std::random_device {}() };
 }
 
-bool SlucajniOdgovori(qint16 low, qint16 high, qint16 count)
+std::optional<std::vector<int>> SlucajnaPitanja(Generator& generator, int low, int high, int count)
 {
-    return Izvuci(RedosledOdgovora, low, high, count);
+    return Izvuci(generator, low, high, count);
 }
 
-void PostaviSeme(std::uint32_t seed)
+std::optional<std::vector<int>> SlucajniOdgovori(Generator& generator, int low, int high, int count)
 {
-    Motor().seed(seed);
+    return Izvuci(generator, low, high, count);
 }
 
 }  // namespace Module2

@@ -1,23 +1,21 @@
 // Module2: the random draws that compose every test.
 #pragma once
 
-#include <QtGlobal>
-#include <cstdint>
+#include <optional>
+#include <random>
 #include <vector>
 
 namespace Module2 {
 
-// Drawn bank indices and drawn answer order, indices 0..count; element 0 stays 0.
-inline std::vector<qint16> IzabranaPitanja;
-inline std::vector<qint16> RedosledOdgovora;
+// The engine every draw takes its numbers from. The program seeds one from
+// std::random_device; tests hand in a fixed seed.
+using Generator = std::mt19937;
+Generator NoviGenerator();
 
-// Fill the array with count distinct numbers drawn uniformly from low..high, in the order
-// drawn. A draw that can never finish (count < 0, or fewer than count numbers in the range)
-// is refused: false, and the array is left empty.
-bool SlucajnaPitanja(qint16 low, qint16 high, qint16 count);
-bool SlucajniOdgovori(qint16 low, qint16 high, qint16 count);
-
-// The draws use a std::mt19937 seeded once per run from std::random_device; tests fix it.
-void PostaviSeme(std::uint32_t seed);
+// count distinct numbers drawn uniformly from low..high, in the order drawn. A draw that can
+// never finish (count < 0, or fewer than count numbers in the range) is refused: nullopt.
+std::optional<std::vector<int>> SlucajnaPitanja(Generator& generator, int low, int high, int count);
+// The same draw, used for an order of answers.
+std::optional<std::vector<int>> SlucajniOdgovori(Generator& generator, int low, int high, int count);
 
 }  // namespace Module2

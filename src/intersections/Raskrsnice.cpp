@@ -1,20 +1,13 @@
 #include "intersections/Raskrsnice.h"
 
-#include "content/Kriptovanje.h"
-#include "content/Module1.h"
-#include "content/Module2.h"
 #include "content/ResPicture.h"
 #include "widgets/Izgled.h"
 #include "widgets/NovTestBrava.h"
-#include "widgets/Poruke.h"
 #include "widgets/Progres.h"
-#include "shell/Stanje.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace {
@@ -50,8 +43,9 @@ QLabel* Polje(QWidget* roditelj, const QString& ime, const QRect& mesto, const Q
 }
 }  // namespace
 
-Raskrsnice::Raskrsnice(QWidget* parent)
+Raskrsnice::Raskrsnice(int brojPitanja, Module2::Generator generator, QWidget* parent)
     : Prozor(parent)
+    , m_test([] { return Module1::UcitajRaskrsnice("sve"); }, brojPitanja, generator)
 {
     setObjectName(QStringLiteral("Raskrsnice"));
     resize(760, 592);
@@ -62,40 +56,35 @@ Raskrsnice::Raskrsnice(QWidget* parent)
     Izgled::Naslov(m_label0);
 
     const QFont dugmad = Izgled::Arial(9.75, true);
-    m_command4 = NumerisanoDugme(this, QStringLiteral("Command4"), QStringLiteral("Provera"), QRect(19, 3, 80, 22), dugmad);
-    m_command1 = NumerisanoDugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 3, 80, 22), dugmad);
-    connect(m_command4, &QPushButton::clicked, this, &Raskrsnice::Command4_Click);
-    connect(m_command1, &QPushButton::clicked, this, &Raskrsnice::Command1_Click);
-    m_brava = new NovTestBrava(m_command1, this);
+    m_provera = NumerisanoDugme(this, QStringLiteral("Command4"), QStringLiteral("Provera"), QRect(19, 3, 80, 22), dugmad);
+    m_novTest = NumerisanoDugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 3, 80, 22), dugmad);
+    connect(m_provera, &QPushButton::clicked, this, &Raskrsnice::Provera);
+    connect(m_novTest, &QPushButton::clicked, this, &Raskrsnice::NovTest);
+    m_brava = new NovTestBrava(m_novTest, this);
 
-    m_picture1 = new QWidget(this);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(2, 33, 767, 497);
-    m_frame1 = new QWidget(m_picture1);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(0, 0, 765, 497);
-    NapraviOkvir(0, m_frame1);
-    NapraviOkvir(1, m_frame1);
-
-    // Form_Load
-    if (QMainWindow* glavni = GlavniProzor())
-        glavni->showMaximized();
-    NovaPitanjaR();
+    auto* picture1 = new QWidget(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setGeometry(2, 33, 767, 497);
+    auto* frame1 = new QWidget(picture1);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(0, 0, 765, 497);
+    NapraviKontrole(0, frame1);
+    NapraviKontrole(1, frame1);
 }
 
-void Raskrsnice::NapraviOkvir(int f, QWidget* roditelj)
+void Raskrsnice::NapraviKontrole(int f, QWidget* roditelj)
 {
-    Okvir& o = m_okvir[static_cast<std::size_t>(f)];
-    o.frame = new QGroupBox(roditelj);
-    o.frame->setObjectName(QStringLiteral("Frame2_%1").arg(f));
-    o.frame->setGeometry(0, f == 0 ? 0 : 247, 765, 253);
-    o.frame->setFont(Izgled::Arial(9.75, true));
+    Kontrole& k = m_kontrole[static_cast<std::size_t>(f)];
+    k.frame = new QGroupBox(roditelj);
+    k.frame->setObjectName(QStringLiteral("Frame2_%1").arg(f));
+    k.frame->setGeometry(0, f == 0 ? 0 : 247, 765, 253);
+    k.frame->setFont(Izgled::Arial(9.75, true));
     if (f == 0)
-        o.frame->setTitle(NaslovPrvogOkvira);
+        k.frame->setTitle(NaslovPrvogOkvira);
 
-    o.image = new QLabel(o.frame);
-    o.image->setObjectName(f == 0 ? QStringLiteral("Image1") : QStringLiteral("Image2"));
-    o.image->move(7, 20);
+    k.image = new QLabel(k.frame);
+    k.image->setObjectName(f == 0 ? QStringLiteral("Image1") : QStringLiteral("Image2"));
+    k.image->move(7, 20);
 
     const QString dugme = f == 0 ? QStringLiteral("Command2_%1") : QStringLiteral("Command3_%1");
     const QString odgovor = f == 0 ? QStringLiteral("Label1_%1") : QStringLiteral("Label3_%1");
@@ -103,163 +92,96 @@ void Raskrsnice::NapraviOkvir(int f, QWidget* roditelj)
     const QFont brojevi = Izgled::Arial(9.75, true);
     for (int i = 1; i <= BrojPolja; ++i) {
         const int pomak = 27 * (i - 1);
-        o.resenje[i] = Polje(o.frame, resenje.arg(i), QRect(448 + pomak, 67, 17, 20), Zuta);
-        o.odgovor[i] = Polje(o.frame, odgovor.arg(i), QRect(448 + pomak, 93, 17, 20), Plava);
-        o.dugme[i] = NumerisanoDugme(o.frame, dugme.arg(i), QString::number(i), QRect(447 + pomak, 120, 20, 20), brojevi);
-        o.dugme[i]->hide();
-        connect(o.dugme[i], &QPushButton::clicked, this, [this, f, i] {
-            if (f == 0)
-                Command2_Click(i);
-            else
-                Command3_Click(i);
-        });
+        k.resenje[i] = Polje(k.frame, resenje.arg(i), QRect(448 + pomak, 67, 17, 20), Zuta);
+        k.odgovor[i] = Polje(k.frame, odgovor.arg(i), QRect(448 + pomak, 93, 17, 20), Plava);
+        k.dugme[i] = NumerisanoDugme(k.frame, dugme.arg(i), QString::number(i), QRect(447 + pomak, 120, 20, 20), brojevi);
+        k.dugme[i]->hide();
+        connect(k.dugme[i], &QPushButton::clicked, this, [this, f, i] { Unos(f, i); });
     }
 }
 
 int Raskrsnice::LevaIvica(int sirina)
 {
     // In twips: 105, moved by 1770 to 1875 when narrower than 5000.
-    return sirina * 15 < 5000 ? 125 : 7;
+    return Izgled::Tvip(sirina * Izgled::TvipaPoPikselu < 5000 ? 1875 : 105);
 }
 
-bool Raskrsnice::NovaPitanjaR()
+Module1::Greska Raskrsnice::Ucitaj()
 {
-    using namespace Module1;
-    if (m_pozicija >= Stanje::BrojPitanjaR || m_pozicija == 0) {
-        IsprazniZnakove();
-        IsprazniTeoriju();
-        IsprazniSituacije();
-        IsprazniRaskrsnice();
-        if (!UcitajRaskrsnice("sve")) {
-            NeuspehUcitavanja();
-            return false;
-        }
-        // Two questions per test: a bank of fewer than two records (or a count below two)
-        // cannot make one.
-        if (Stanje::BrojPitanjaR < 2
-            || !Module2::SlucajnaPitanja(1, qint16(RaskrsnicaResenje.GornjaGranica()), Stanje::BrojPitanjaR)) {
-            NeuspehUcitavanja();
-            return false;
-        }
-        m_pozicija = 0;
-    }
-
-    QString greska;
-    {
-        Progres::Prikaz progres(this);
-        progres.Ucitavanje(0, 100);
-        for (int f = 0; f < 2; ++f) {
-            const int q = Module2::IzabranaPitanja[static_cast<std::size_t>(m_pozicija + 1 + f)];
-            if (!PostaviPitanje(m_okvir[static_cast<std::size_t>(f)], q, greska))
-                break;
-            progres.Ucitavanje(f == 0 ? 50 : 100, 100);
-        }
-    }
-    if (!greska.isEmpty()) {
-        Neuspeh(greska);
-        return false;
-    }
-    m_pozicija += 2;
-    return true;
+    if (QMainWindow* glavni = GlavniProzor())
+        glavni->showMaximized();
+    return Prikazi();
 }
 
-bool Raskrsnice::PostaviPitanje(Okvir& o, int q, QString& greska)
+Module1::Greska Raskrsnice::Prikazi()
 {
-    using namespace Module1;
-    const QByteArray kljuc = Kriptovanje::KljucniTekst(RaskrsnicaKljuc(q));
-
-    o.image->move(7, 20);
-    const auto broj = Broj(Kriptovanje::Dekriptuj(kljuc, RaskrsnicaSlika(q)));
-    QImage slika;
-    {
-        ResPicture rp;
-        slika = broj ? rp.LoadResPicture(QStringLiteral("RASKRSNICA"), *broj) : QImage();
-        if (slika.isNull()) {
-            greska = broj ? rp.Err().Description : PorukaGreske;
-            return false;
-        }
+    if (Module1::Greska g = m_test.NoviTest())
+        return g;
+    Progres::Prikaz progres(this);
+    progres.Ucitavanje(0, 100);
+    for (int f = 0; f < TestRaskrsnica::PoTestu; ++f) {
+        if (Module1::Greska g = PrikaziPitanje(f))
+            return g;
+        progres.Ucitavanje(qint16(100 * (f + 1) / TestRaskrsnica::PoTestu), 100);
     }
-    o.image->setPixmap(QPixmap::fromImage(slika));
-    o.image->resize(slika.size());
-    if (o.image->width() * 15 < 5000)
-        o.image->move(o.image->x() + 118, o.image->y());
+    return {};
+}
+
+Module1::Greska Raskrsnice::PrikaziPitanje(int f)
+{
+    Kontrole& k = m_kontrole[static_cast<std::size_t>(f)];
+    const TestRaskrsnica::Zadatak& z = m_test.Pitanje(f);
+
+    ResPicture ucitavac;
+    const QImage slika = ucitavac.LoadResPicture(QStringLiteral("RASKRSNICA"), z.slika);
+    if (slika.isNull())
+        return { ucitavac.Err().Description };
+    k.image->setPixmap(QPixmap::fromImage(slika));
+    k.image->resize(slika.size());
+    k.image->move(LevaIvica(slika.width()), 20);
 
     for (int i = 1; i <= BrojPolja; ++i) {
-        o.odgovor[i]->hide();
-        o.resenje[i]->hide();
-        o.odgovor[i]->clear();
-        o.resenje[i]->clear();
-        Izgled::Pozadina(o.odgovor[i], Qt::white);
-        o.dugme[i]->hide();
-        o.dugme[i]->setEnabled(true);
+        const bool vozilo = i <= z.resenje.size();
+        k.odgovor[i]->clear();
+        Izgled::Pozadina(k.odgovor[i], Qt::white);
+        k.odgovor[i]->setVisible(vozilo);
+        k.resenje[i]->setText(vozilo ? QString(QLatin1Char(z.resenje[i - 1])) : QString());
+        k.resenje[i]->hide();
+        k.dugme[i]->setEnabled(true);
+        k.dugme[i]->setVisible(vozilo);
     }
-    const QByteArray resenje = Kriptovanje::Dekriptuj(kljuc, RaskrsnicaResenje(q));
-    o.duzina = static_cast<int>(qMin<qsizetype>(resenje.size(), BrojPolja));
-    for (int i = 1; i <= o.duzina; ++i) {
-        o.resenje[i]->setText(QString(QLatin1Char(resenje[i - 1])));
-        o.odgovor[i]->show();
-        o.dugme[i]->show();
-    }
-    return true;
+    return {};
 }
 
-void Raskrsnice::Unos(Okvir& o, int Index)
+void Raskrsnice::Unos(int f, int Index)
 {
-    if (Index < 1 || Index > BrojPolja)
+    if (!m_test.Unesi(f, Index))
         return;
-    for (int i = 1; i <= BrojPolja; ++i) {
-        if (o.odgovor[i]->text().isEmpty()) {
-            o.odgovor[i]->setText(o.dugme[Index]->text());
-            return;
+    const QByteArray& uneto = m_test.Pitanje(f).uneto;
+    m_kontrole[static_cast<std::size_t>(f)].odgovor[static_cast<std::size_t>(uneto.size())]->setText(QString::number(Index));
+}
+
+void Raskrsnice::Provera()
+{
+    m_test.Proveri();
+    for (int f = 0; f < TestRaskrsnica::PoTestu; ++f) {
+        Kontrole& k = m_kontrole[static_cast<std::size_t>(f)];
+        for (int i = 1; i <= m_test.Pitanje(f).resenje.size(); ++i) {
+            k.resenje[i]->show();
+            k.dugme[i]->setEnabled(false);
+            const bool tacno = m_test.TacnoNaMestu(f, i - 1);
+            Izgled::Pozadina(k.resenje[i], tacno ? Zelena : Crvena);
+            Izgled::Pozadina(k.odgovor[i], tacno ? Zelena : Crvena);
+            Izgled::BojaTeksta(k.resenje[i], tacno ? Plava : Zuta);
         }
     }
 }
 
-void Raskrsnice::Command2_Click(int Index)
+void Raskrsnice::NovTest()
 {
-    Unos(m_okvir[0], Index);
-}
-
-void Raskrsnice::Command3_Click(int Index)
-{
-    Unos(m_okvir[1], Index);
-}
-
-void Raskrsnice::Proveri(Okvir& o)
-{
-    for (int i = 1; i <= o.duzina; ++i) {
-        o.resenje[i]->show();
-        o.dugme[i]->setEnabled(false);
-        const bool tacno = o.resenje[i]->text() == o.odgovor[i]->text();
-        Izgled::Pozadina(o.resenje[i], tacno ? Zelena : Crvena);
-        Izgled::Pozadina(o.odgovor[i], tacno ? Zelena : Crvena);
-        Izgled::BojaTeksta(o.resenje[i], tacno ? Plava : Zuta);
-    }
-}
-
-void Raskrsnice::Command4_Click()
-{
-    Proveri(m_okvir[0]);
-    Proveri(m_okvir[1]);
-}
-
-void Raskrsnice::Command1_Click()
-{
-    if (!NovaPitanjaR())
+    if (Module1::Greska g = Prikazi()) {
+        Neuspeh(g);
         return;
+    }
     m_brava->Zakljucaj();
-}
-
-void Raskrsnice::Timer1_Timer()
-{
-    m_brava->Timer1_Timer();
-}
-
-
-void Raskrsnice::closeEvent(QCloseEvent* event)
-{
-    // Form_Unload
-    m_pozicija = 0;
-    Stanje::BrojPitanjaR = 0;
-    Prozor::closeEvent(event);
 }

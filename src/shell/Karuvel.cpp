@@ -1,14 +1,14 @@
 #include "shell/Karuvel.h"
 
-#include "intersections/Raskrsnice.h"
 #include "help/Internet.h"
 #include "help/PomocProzor.h"
-#include "shell/Stanje.h"
+#include "intersections/Raskrsnice.h"
 #include "shell/Uvodna.h"
 #include "signs/Znakovi.h"
 #include "signs/ZnakoviTest.h"
 #include "situations/Situacije.h"
 #include "theory/Teorija.h"
+#include "widgets/Poruke.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,8 +43,9 @@ const std::array<QString, 6> NasloviZnakova {
 };
 }
 
-Karuvel::Karuvel(QWidget* parent)
+Karuvel::Karuvel(Module2::Generator generator, QWidget* parent)
     : QMainWindow(parent)
+    , m_generator(generator)
 {
     setObjectName(QStringLiteral("Karuvel"));
     setWindowTitle(Naslov);
@@ -108,11 +109,11 @@ void Karuvel::NapraviMeni()
 
 void Karuvel::ZatvoriOstale()
 {
-    for (QMdiSubWindow* prozor : m_mdi->subWindowList()) {
-        const QWidget* sadrzaj = prozor->widget();
-        const QString naslov = sadrzaj ? sadrzaj->windowTitle() : prozor->windowTitle();
-        if (naslov != Naslov && prozor->close())
-            delete prozor;
+    for (QMdiSubWindow* podprozor : m_mdi->subWindowList()) {
+        const QWidget* sadrzaj = podprozor->widget();
+        const QString naslov = sadrzaj ? sadrzaj->windowTitle() : podprozor->windowTitle();
+        if (naslov != Naslov && podprozor->close())
+            delete podprozor;
     }
     for (QWidget* prozor : QApplication::topLevelWidgets()) {
         if (prozor == this || !prozor->isVisible() || qobject_cast<QMenu*>(prozor))
@@ -124,61 +125,53 @@ void Karuvel::ZatvoriOstale()
     }
 }
 
-QMdiSubWindow* Karuvel::Prikazi(Prozor* prozor, const QString& naslov)
+Module2::Generator Karuvel::NoviGenerator()
 {
-    if (!prozor->Ucitan()) {
-        delete prozor;
-        return nullptr;
-    }
+    return Module2::Generator { m_generator() };
+}
+
+void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& naslov)
+{
+    ZatvoriOstale();
+    std::unique_ptr<Prozor> prozor(napravi());
     prozor->Naslov()->setText(naslov);
     if (prozor->windowTitle().isNull())
         prozor->setWindowTitle(naslov);
-    QMdiSubWindow* okvir = m_mdi->addSubWindow(prozor);
-    okvir->setAttribute(Qt::WA_DeleteOnClose);
-    okvir->setWindowIcon(windowIcon());
-    okvir->show();
-    m_mdi->setActiveSubWindow(okvir);
-    return okvir;
+    if (const Module1::Greska greska = prozor->Ucitaj()) {
+        Poruke::Greska(this, greska.ZaKorisnika());
+        return;
+    }
+    QMdiSubWindow* podprozor = m_mdi->addSubWindow(prozor.release());
+    podprozor->setAttribute(Qt::WA_DeleteOnClose);
+    podprozor->setWindowIcon(windowIcon());
+    podprozor->showMaximized();
+    m_mdi->setActiveSubWindow(podprozor);
 }
 
-void Karuvel::Aktiviran(QMdiSubWindow* prozor)
+void Karuvel::Aktiviran(QMdiSubWindow* podprozor)
 {
     // Only a change of the active child counts; the frame losing and regaining the
     // focus of the desktop does not.
-    if (!prozor || prozor == m_aktivan)
+    if (!podprozor || podprozor == m_aktivan)
         return;
-    m_aktivan = prozor;
-    if (auto* p = qobject_cast<Prozor*>(prozor->widget()))
+    m_aktivan = podprozor;
+    if (auto* p = qobject_cast<Prozor*>(podprozor->widget()))
         p->Form_Activate();
 }
 
 void Karuvel::Znak_Click(int index)
 {
-    ZatvoriOstale();
-    auto* prozor = new Znakovi(this);
-    prozor->Naslov()->setText(NasloviZnakova[index]);
-    if (!prozor->Izgradi(qint16(index))) {
-        delete prozor;
-        return;
-    }
-    if (QMdiSubWindow* okvir = Prikazi(prozor, NasloviZnakova[index]))
-        okvir->showMaximized();
+    Otvori([this, index] { return new Znakovi(qint16(index), this); }, NasloviZnakova[static_cast<std::size_t>(index)]);
 }
 
 void Karuvel::TestSaZnakovima_Click()
 {
-    ZatvoriOstale();
-    if (QMdiSubWindow* okvir = Prikazi(new ZnakoviTest(this), QStringLiteral("Test sa znakovima")))
-        okvir->showMaximized();
+    Otvori([this] { return new ZnakoviTest(NoviGenerator(), this); }, QStringLiteral("Test sa znakovima"));
 }
 
-void Karuvel::OtvoriTeoriju(const QByteArray& kategorija, qint16 broj, const QString& naslov)
+void Karuvel::OtvoriTeoriju(const QByteArray& kategorija, int brojPitanja, const QString& naslov)
 {
-    ZatvoriOstale();
-    Stanje::Kategorija = kategorija;
-    Stanje::BrojPitanjaT = broj;
-    if (QMdiSubWindow* okvir = Prikazi(new Teorija(this), naslov))
-        okvir->showMaximized();
+    Otvori([=, this] { return new Teorija(kategorija, brojPitanja, NoviGenerator(), this); }, naslov);
 }
 
 void Karuvel::TeorijaB_Click()
@@ -198,18 +191,12 @@ void Karuvel::TeorijaT_Click()
 
 void Karuvel::SituacijeP_Click()
 {
-    ZatvoriOstale();
-    Stanje::BrojPitanjaS = 20;
-    if (QMdiSubWindow* okvir = Prikazi(new Situacije(this), QStringLiteral("Pitanja sa slikama za sve kategorije")))
-        okvir->showMaximized();
+    Otvori([this] { return new Situacije(20, NoviGenerator(), this); }, QStringLiteral("Pitanja sa slikama za sve kategorije"));
 }
 
 void Karuvel::RaskrsniceP_Click()
 {
-    ZatvoriOstale();
-    Stanje::BrojPitanjaR = 2;
-    if (QMdiSubWindow* okvir = Prikazi(new Raskrsnice(this), QStringLiteral("Raskrsnice")))
-        okvir->showMaximized();
+    Otvori([this] { return new Raskrsnice(2, NoviGenerator(), this); }, QStringLiteral("Raskrsnice"));
 }
 
 void Karuvel::Uputstvo_Click()
@@ -226,10 +213,11 @@ void Karuvel::NaInternet_Click()
 void Karuvel::OProgramu_Click()
 {
     ZatvoriOstale();
-    if (QMdiSubWindow* okvir = Prikazi(new Uvodna(this), QStringLiteral("KARUVEL"))) {
-        // A splash needs no title bar; without one it fits the 800 x 600 frame.
-        okvir->setWindowFlags(Qt::FramelessWindowHint);
-        okvir->move(0, 0);
-        okvir->show();
-    }
+    auto* uvodna = new Uvodna(this);
+    // The splash needs no title bar and no frame: it fills the frame's client area.
+    QMdiSubWindow* podprozor = m_mdi->addSubWindow(uvodna, Qt::FramelessWindowHint);
+    podprozor->setAttribute(Qt::WA_DeleteOnClose);
+    podprozor->setGeometry(m_mdi->viewport()->rect());
+    podprozor->show();
+    m_mdi->setActiveSubWindow(podprozor);
 }

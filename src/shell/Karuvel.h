@@ -1,8 +1,11 @@
 #pragma once
 
+#include "content/Module2.h"
+
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
+
+#include <functional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -14,7 +17,8 @@ class Karuvel : public QMainWindow {
 public:
     static inline const QString Naslov = QStringLiteral("Karuvel v1.1");
 
-    explicit Karuvel(QWidget* parent = nullptr);
+    // generator: where every test draws its numbers from.
+    explicit Karuvel(Module2::Generator generator = Module2::NoviGenerator(), QWidget* parent = nullptr);
     ~Karuvel() override;
 
     QMdiArea* Povrsina() const { return m_mdi; }
@@ -35,11 +39,15 @@ public:
 
 private:
     void NapraviMeni();
-    void OtvoriTeoriju(const QByteArray& kategorija, qint16 broj, const QString& naslov);
-    // Puts a freshly loaded window into the frame with its heading; drops it when loading failed.
-    QMdiSubWindow* Prikazi(Prozor* prozor, const QString& naslov);
-    void Aktiviran(QMdiSubWindow* prozor);
+    void OtvoriTeoriju(const QByteArray& kategorija, int brojPitanja, const QString& naslov);
+    // Opens an activity window: its heading, its load, then the window maximised in the
+    // frame, or the failure told and the window dropped. Every other window is closed first.
+    void Otvori(const std::function<Prozor*()>& napravi, const QString& naslov);
+    void Aktiviran(QMdiSubWindow* podprozor);
+    // A generator of its own for the next window, drawn from the program's.
+    Module2::Generator NoviGenerator();
 
+    Module2::Generator m_generator;
     QMdiArea* m_mdi = nullptr;
     QPointer<QMdiSubWindow> m_aktivan;
 };

@@ -30,7 +30,7 @@ Uvodna::Uvodna(QWidget* parent)
 {
     setObjectName(QStringLiteral("Uvodna"));
     setWindowTitle(QStringLiteral("Uvodna"));
-    setFixedSize(SirinaKlijenta, VisinaKlijenta);
+    resize(SirinaKlijenta, VisinaKlijenta);
 
     // Created from back to front, so that later controls cover earlier ones.
     m_label3 = new QLabel(Opis, this);

@@ -1,5 +1,7 @@
 #include "signs/Raspored.h"
 
+#include "widgets/Izgled.h"
+
 namespace Raspored {
 
 Katalog RasporediKatalog(const std::vector<int>& visineTvipovi)
@@ -15,7 +17,7 @@ Katalog RasporediKatalog(const std::vector<int>& visineTvipovi)
         k.vrhovi.push_back(vrh);
         ukupno += h + RezervaPoZnaku;
     }
-    k.visinaSadrzaja = static_cast<float>(ukupno) / TvipaPoPikselu;
+    k.visinaSadrzaja = static_cast<float>(ukupno) / Izgled::TvipaPoPikselu;
     return k;
 }
 

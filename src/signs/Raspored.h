@@ -10,7 +10,6 @@ inline constexpr int VrhSablona = 180;      // top of the hidden picture templat
 inline constexpr int VisinaSablona = 435;   // its height
 inline constexpr int Razmak = 100;          // gap between one sign and the next
 inline constexpr int RezervaPoZnaku = 1000; // content reserved per sign besides its picture
-inline constexpr int TvipaPoPikselu = 15;
 
 struct Katalog {
     std::vector<int> vrhovi;   // top of sign i (index 0 = sign 1), twips

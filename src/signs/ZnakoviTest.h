@@ -1,9 +1,10 @@
 #pragma once
 
+#include "content/Module2.h"
+#include "model/TestZnakova.h"
 #include "widgets/Prozor.h"
 
 #include <QColor>
-#include <QtGlobal>
 #include <array>
 
 class NovTestBrava;
@@ -11,16 +12,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The sign test: ten sign pictures with an answer box each, and eight numbered
-// descriptions below them; eight pictures have their description among the eight, two
-// have none. A description is placed by clicking it and then a picture (or its box), or by
-// typing its number into the box; a filled box stays locked until the next test.
+// The sign test window: ten sign pictures with an answer box each, and eight numbered
+// descriptions below them. A description is placed by clicking it and then a picture (or
+// its box), or by typing its number into the box; a filled box stays locked until the next
+// test.
 class ZnakoviTest : public Prozor {
     Q_OBJECT
 public:
-    static constexpr int BrojSlika = 10;
-    static constexpr int BrojOpisa = 8;
-    static constexpr int BrojZnakova = 20;  // signs 1..20 of the bank, pictures ZNAK 1..20
+    static constexpr int BrojSlika = TestZnakova::BrojSlika;
+    static constexpr int BrojOpisa = TestZnakova::BrojOpisa;
 
     // Colours of the options and the boxes.
     static inline const QColor SvetloZuta { 255, 255, 192 };   // option
@@ -30,50 +30,42 @@ public:
     static inline const QColor Crvena { 255, 0, 0 };           // wrong; also the box's text
     static inline const QColor Zuta { 255, 255, 0 };           // text of a wrong box
 
-    // Form_Load: composes the first test; on failure the user has been told and Ucitan()
-    // is false.
-    explicit ZnakoviTest(QWidget* parent = nullptr);
-    QLabel* Naslov() const override { return Label1[0]; }
-
-    // Composes a new test. False when the signs or a picture could not be loaded (the
-    // message has been shown).
-    bool NoviTest();
-
+    explicit ZnakoviTest(Module2::Generator generator, QWidget* parent = nullptr);
+    QLabel* Naslov() const override { return m_label1[0]; }
+    Module1::Greska Ucitaj() override;
     void Form_Activate() override;
+
+    const TestZnakova& Test() const { return m_test; }
+    // The option selected last, 0 for none.
+    int Izabrano() const { return m_izabrano; }
 
     // Index 1..8 selects that option; the heading (Index 0) selects nothing.
     void Label1_Click(int Index);
-    void Label2_Click(int Index) { Label1_Click(Index); }
     // Places the selected option into box Index (1..10) unless the box is locked; drops
     // the selection either way.
     void Image1_Click(int Index);
-    void Text3_Click(int Index) { Image1_Click(Index); }
-    // A box that received a character locks (light cyan).
-    void Text3_Change(int Index);
     // "Provera": shows the correct numbers and colours each box green or red.
-    void Command1_Click();
+    void Provera();
     // "Nov TEST": a new test, then the button rests for 5 seconds.
-    void Command2_Click();
-    void Timer1_Timer();
-
-    // The option selected last, 0 for none.
-    qint16 Izabrano() const { return m_izabrano; }
+    void NovTest();
 
 protected:
     bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
 
 private:
+    // Composes a new test into the controls.
+    Module1::Greska Prikazi();
+    void Upisano(int Index);
     void OsveziOpcije();
 
-    std::array<QLabel*, BrojOpisa + 1> Label1 {};   // 0: heading; 1..8: option numbers
-    std::array<QLabel*, BrojOpisa + 1> Label2 {};   // 1..8: option descriptions
-    std::array<QLabel*, BrojSlika + 1> Image1 {};   // 0: hidden size template; 1..10
-    std::array<QLineEdit*, BrojSlika + 1> Text3 {}; // 1..10
-    std::array<QPushButton*, BrojSlika + 1> Command6 {};  // 1..10
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QWidget* Picture1 = nullptr;
-    QWidget* Picture2 = nullptr;
+    TestZnakova m_test;
+    std::array<QLabel*, BrojOpisa + 1> m_label1 {};   // 0: heading; 1..8: option numbers
+    std::array<QLabel*, BrojOpisa + 1> m_label2 {};   // 1..8: option descriptions
+    std::array<QLabel*, BrojSlika + 1> m_image1 {};   // 0: hidden size template; 1..10
+    std::array<QLineEdit*, BrojSlika + 1> m_text3 {}; // 1..10
+    std::array<QPushButton*, BrojSlika + 1> m_command6 {};  // 1..10: correct numbers
+    QPushButton* m_provera = nullptr;
+    QPushButton* m_novTest = nullptr;
     NovTestBrava* m_brava = nullptr;
-    qint16 m_izabrano = 0;
+    int m_izabrano = 0;
 };

@@ -61,7 +61,16 @@ QPushButton* Dugme(QWidget* roditelj, const QString& ime, const QString& natpis,
     dugme->setGeometry(mesto);
     dugme->setFont(font);
     dugme->setCursor(Qt::PointingHandCursor);
-    Pozadina(dugme, QColor(128, 128, 255));
+    LiceDugmeta(dugme, BojaDugmeta);
     return dugme;
+}
+
+void LiceDugmeta(QPushButton* dugme, const QColor& boja)
+{
+    const QString rgb = QStringLiteral("rgb(%1, %2, %3)").arg(boja.red()).arg(boja.green()).arg(boja.blue());
+    dugme->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: %1; border: 2px outset %1; padding: 0px; }"
+        "QPushButton:pressed { border-style: inset; }"
+        "QPushButton:disabled { color: rgb(128, 128, 128); }").arg(rgb));
 }
 }

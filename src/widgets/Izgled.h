@@ -10,8 +10,9 @@ class QWidget;
 
 // Small helpers for the fixed look of the program's windows.
 namespace Izgled {
-// 15 twips make one pixel.
-constexpr int Tvip(int tvipovi) { return tvipovi / 15; }
+// 15 twips make one pixel; a length in twips becomes the nearest whole pixel.
+inline constexpr int TvipaPoPikselu = 15;
+inline int Tvip(double tvipovi) { return qRound(tvipovi / TvipaPoPikselu); }
 QRect Tvipovi(int levo, int vrh, int sirina, int visina);
 
 QFont Arial(qreal tacke, bool podebljan);
@@ -22,8 +23,12 @@ void Pozadina(QWidget* w, const QColor& pozadina);
 
 // A button of the test windows: its face (128, 128, 255), Arial 9.75 bold unless a font is
 // given, and the pointing hand.
+inline const QColor BojaDugmeta { 128, 128, 255 };
 QPushButton* Dugme(QWidget* roditelj, const QString& ime, const QString& natpis, const QRect& mesto,
     const QFont& font = Arial(9.75, true));
+
+// A flat face of one colour with a raised edge, painted so by every widget style.
+void LiceDugmeta(QPushButton* dugme, const QColor& boja);
 
 // The heading label every activity window carries: 600 wide, centred, Arial 18 bold,
 // light blue on black.

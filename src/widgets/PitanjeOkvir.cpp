@@ -47,28 +47,28 @@ QLabel* NapraviLabel(QWidget* roditelj, const QString& ime, const QRect& mesto, 
 }
 }
 
-PitanjeOkvir::PitanjeOkvir(int k, const QRect& geometrija, const Raspored& raspored, QWidget* roditelj)
+PitanjeOkvir::PitanjeOkvir(int k, const QRect& geometrija, const Mere& mere, QWidget* roditelj)
     : QGroupBox(roditelj)
     , m_k(k)
 {
     setObjectName(QStringLiteral("Frame2_%1").arg(k - 1));
     setTitle(QStringLiteral("Pitanje %1").arg(k));
     setGeometry(geometrija);
-    setFont(Izgled::Arial(raspored.tackePitanja, true));
+    setFont(Izgled::Arial(mere.tackePitanja, true));
     Izgled::BojaTeksta(this, Qt::black);
 
-    m_label[0] = NapraviLabel(this, QStringLiteral("Label%1_0").arg(k), raspored.pitanje,
-        raspored.tackePitanja, BojaPitanja);
+    m_label[0] = NapraviLabel(this, QStringLiteral("Label%1_0").arg(k), mere.pitanje,
+        mere.tackePitanja, BojaPitanja);
     for (int j = 1; j <= 3; ++j) {
         const auto i = static_cast<std::size_t>(j);
         QLabel* odgovor = NapraviLabel(this, QStringLiteral("Label%1_%2").arg(k).arg(j),
-            raspored.odgovori[i - 1], raspored.tackeOdgovora, BojaOdgovora);
+            mere.odgovori[i - 1], mere.tackeOdgovora, BojaOdgovora);
         odgovor->setCursor(Qt::PointingHandCursor);
         m_label[i] = odgovor;
 
         auto* oznaka = new QLabel(this);
         oznaka->setObjectName(QStringLiteral("Image%1_%2").arg(k).arg(j));
-        oznaka->setGeometry(raspored.oznake[i - 1]);
+        oznaka->setGeometry(mere.oznake[i - 1]);
         oznaka->hide();
         m_image[i] = oznaka;
     }
@@ -76,11 +76,11 @@ PitanjeOkvir::PitanjeOkvir(int k, const QRect& geometrija, const Raspored& raspo
         label->installEventFilter(this);
 }
 
-void PitanjeOkvir::Label_Click(int i)
+void PitanjeOkvir::OznaciIzbor(int j)
 {
-    if (i < 1 || i > 3)
+    if (j < 1 || j > 3)
         return;
-    Izgled::Pozadina(Label(i), BojaIzabranog);
+    Izgled::Pozadina(Label(j), BojaIzabranog);
     for (int j = 1; j <= 3; ++j)
         Label(j)->setEnabled(false);
 }
@@ -150,7 +150,8 @@ bool PitanjeOkvir::eventFilter(QObject* objekat, QEvent* dogadjaj)
             QLabel* label = Label(i);
             if (objekat == label && mis->button() == Qt::LeftButton && label->isEnabled()
                 && label->rect().contains(mis->position().toPoint())) {
-                Label_Click(i);
+                if (i > 0)
+                    emit Kliknut(i);
                 return true;
             }
         }

@@ -11,14 +11,15 @@ class QLabel;
 
 // One question frame of the theory and situation tests: a captioned group "Pitanje k"
 // (objectName Frame2_<k-1>) holding the question label Label<k>_0, the answer labels
-// Label<k>_1..3 and the hidden answer marks Image<k>_1..3. A click on an answer turns it
-// (255, 255, 192) and disables the three answers of the frame; a click on the question does
-// nothing. The window may add further controls to the frame (the situation picture).
+// Label<k>_1..3 and the hidden answer marks Image<k>_1..3. A click on an answer is reported
+// with Kliknut(); the window decides, and OznaciIzbor() turns the chosen answer
+// (255, 255, 192) and disables the three answers of the frame. The window may add further
+// controls to the frame (the situation picture).
 class PitanjeOkvir : public QGroupBox {
     Q_OBJECT
 public:
     // Geometry (relative to the frame) and fonts of the frame's controls.
-    struct Raspored {
+    struct Mere {
         QRect pitanje;                 // question label
         std::array<QRect, 3> odgovori; // answer labels 1..3
         std::array<QRect, 3> oznake;   // answer marks 1..3
@@ -33,14 +34,14 @@ public:
     static inline const QColor BojaTeksta { 0, 0, 255 };
 
     // Frame number k (1-based) at geometrija inside roditelj.
-    PitanjeOkvir(int k, const QRect& geometrija, const Raspored& raspored, QWidget* roditelj);
+    PitanjeOkvir(int k, const QRect& geometrija, const Mere& mere, QWidget* roditelj);
 
     int Broj() const { return m_k; }
     QLabel* Label(int i) const { return m_label[static_cast<std::size_t>(i)]; }  // 0..3
     QLabel* Image(int j) const { return m_image[static_cast<std::size_t>(j)]; }  // 1..3
 
-    // The click on element i of the frame's label group (0 = question: nothing happens).
-    void Label_Click(int i);
+    // Answer j (1..3) is the chosen one: its colour, and the three answers disabled.
+    void OznaciIzbor(int j);
 
     void PostaviPitanje(const QString& tekst);
     // Answer j (1..3): its caption, and its mark receives the tick (tacan) or the cross
@@ -62,6 +63,10 @@ public:
 
     // Answer label colours (the background of the label's palette), for callers and tests.
     static QColor Pozadina(const QLabel* label);
+
+signals:
+    // The candidate clicked answer j (1..3); a click on the question is not reported.
+    void Kliknut(int j);
 
 protected:
     bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;

@@ -21,9 +21,9 @@ Progres::Progres(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Progres"));
-    // An empty caption (not a null one): the main window's closing step closes every
-    // window whose caption differs from its own.
-    setWindowTitle(QStringLiteral(""));
+    // A blank caption: an empty one would be replaced by the program's name on the desktop.
+    // It differs from the main window's, so the main window's closing step closes it.
+    setWindowTitle(QStringLiteral(" "));
     setFixedSize(Strana, Strana);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -1,6 +1,5 @@
 #include "widgets/Prozor.h"
 
-#include "content/Module1.h"
 #include "widgets/Poruke.h"
 
 #include <QMainWindow>
@@ -11,23 +10,13 @@ Prozor::Prozor(QWidget* parent)
 {
 }
 
-void Prozor::Neuspeh(const QString& poruka)
+void Prozor::Neuspeh(const Module1::Greska& greska)
 {
-    if (!m_ucitan)
-        return;
-    Poruke::Greska(GlavniProzor(), poruka);
-    if (auto* okvir = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        okvir->close();
-        return;
-    }
-    // Still loading, or standing alone: the main window will not show it.
-    m_ucitan = false;
-    close();
-}
-
-void Prozor::NeuspehUcitavanja()
-{
-    Neuspeh(Module1::PorukaZaKorisnika());
+    Poruke::Greska(GlavniProzor(), greska.ZaKorisnika());
+    if (auto* podprozor = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        podprozor->close();
+    else
+        close();
 }
 
 QMainWindow* Prozor::GlavniProzor() const

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "content/Module1.h"
+
 #include <QWidget>
 
 class QLabel;
 class QMainWindow;
 
 // Base of the windows that live inside the main window: the splash and the activity windows.
+// The main window creates one, sets its heading, calls Ucitaj() and shows the window, or
+// tells the user what went wrong and drops it.
 class Prozor : public QWidget {
     Q_OBJECT
 public:
@@ -14,21 +18,16 @@ public:
     // The heading label whose caption the main window sets when it opens the window.
     virtual QLabel* Naslov() const = 0;
 
+    // The window's load: composes its first content. Any progress window is closed again
+    // before it returns.
+    virtual Module1::Greska Ucitaj() { return {}; }
+
     // Runs whenever the window becomes the active child of the main window.
     virtual void Form_Activate() {}
 
-    // False when loading failed; the window has told the user and must not be shown.
-    bool Ucitan() const { return m_ucitan; }
-
 protected:
-    // Reports a failure to the user and closes the window (unloading it); while the window
-    // loads, it is also marked unusable, so the main window drops it.
-    void Neuspeh(const QString& poruka);
-    // A failure of the content store while loading, with its message.
-    void NeuspehUcitavanja();
+    // A failure after the window was shown: tells the user, then closes the window.
+    void Neuspeh(const Module1::Greska& greska);
     // The main window around this child, or nullptr while the window stands alone.
     QMainWindow* GlavniProzor() const;
-
-private:
-    bool m_ucitan = true;
 };

@@ -1,0 +1,54 @@
+// The base of every widget test: fixture record files instead of the program's, a fixed
+// seed, the program's messages caught instead of shown, controls found by objectName, and
+// every window closed and deleted after each test.
+#pragma once
+
+#include "Fiksture.h"
+#include "TestPomoc.h"
+#include "content/Module2.h"
+#include "widgets/Progres.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+class GuiTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    // The engine a window under test draws from.
+    static Module2::Generator Seme(std::uint32_t seme = 7) { return Module2::Generator { seme }; }
+
+    // The control of a window by its objectName; fails the test when it is missing.
+    template <class T = QWidget>
+    static T* Kontrola(const QObject* prozor, const QString& ime)
+    {
+        T* w = prozor->findChild<T*>(ime);
+        if (!w)
+            ADD_FAILURE() << "no control " << ime.toStdString();
+        return w;
+    }
+
+    // Progress windows still open anywhere in the program.
+    static int OtvoreniProgresi();
+
+    Fiksture::Izvori izvori;
+    TestPomoc::Poruke poruke;
+};
+
+// Records every (value, maximum) the progress window draws while alive.
+class PracenjeProgresa : public QObject {
+public:
+    PracenjeProgresa() { qApp->installEventFilter(this); }
+    ~PracenjeProgresa() override { qApp->removeEventFilter(this); }
+    std::vector<std::pair<int, int>> koraci;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+};
