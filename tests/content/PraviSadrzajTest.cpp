@@ -72,12 +72,13 @@ QString Svedeno(QString tekst)
 class RealContent : public ::testing::Test {
 protected:
     void SetUp() override { PostaviIzvor({}); }
-    void TearDown() override
+
+    // Every bank must load; a failure fails the test with its description.
+    template <class Zapis>
+    static std::vector<Zapis> Zapisi(const Banka<Zapis>& banka)
     {
-        IsprazniZnakove();
-        IsprazniTeoriju();
-        IsprazniSituacije();
-        IsprazniRaskrsnice();
+        EXPECT_FALSE(banka.greska) << banka.greska.opis.toStdString();
+        return banka.zapisi;
     }
 };
 
@@ -86,43 +87,39 @@ TEST_F(RealContent, SignsDecipherAndNameExistingPictures)
     const auto pregled = Pregled();
     int ukupno = 0;
     for (qint16 k = 1; k <= 5; ++k) {
-        IsprazniZnakove();
         const int ocekivano = pregled.at(QStringLiteral("znakovi %1").arg(k));
         ukupno += ocekivano;
+        const BankaZnakova banka = UcitajZnakove(k);
         if (ocekivano == 0) {
-            EXPECT_FALSE(UcitajZnakove(k));
+            EXPECT_TRUE(banka.greska);
             continue;
         }
-        ASSERT_TRUE(UcitajZnakove(k)) << PoslednjaGreska().toStdString();
-        ASSERT_EQ(ZnakOpis.GornjaGranica(), ocekivano);
-        for (int i = 1; i <= ZnakOpis.GornjaGranica(); ++i) {
-            ProveriTekst(Otvori(ZnakKljuc(i), ZnakOpis(i)), ZnakKljuc(i));
-            EXPECT_TRUE(SlikaPostoji("ZNAK", BrojPolja(ZnakKljuc(i), ZnakSlika(i)))) << "sign key " << ZnakKljuc(i);
+        const std::vector<Znak> znakovi = Zapisi(banka);
+        ASSERT_EQ(static_cast<int>(znakovi.size()), ocekivano);
+        for (const Znak& z : znakovi) {
+            ProveriTekst(Otvori(z.kljuc, z.opis), z.kljuc);
+            EXPECT_TRUE(SlikaPostoji("ZNAK", BrojPolja(z.kljuc, z.slika))) << "sign key " << z.kljuc;
         }
     }
-    IsprazniZnakove();
-    ASSERT_TRUE(UcitajSveZnakove());
-    EXPECT_EQ(ZnakOpis.GornjaGranica(), ukupno);
+    EXPECT_EQ(static_cast<int>(Zapisi(UcitajSveZnakove()).size()), ukupno);
 }
 
 TEST_F(RealContent, TheoryQuestionsDecipherAndParse)
 {
     const auto pregled = Pregled();
     for (const QByteArray& kategorija : {QByteArray("B"), QByteArray("CD"), QByteArray("T")}) {
-        IsprazniTeoriju();
         const int ocekivano = pregled.at(QStringLiteral("teorija ") + QString::fromLatin1(kategorija));
         if (ocekivano == 0) {
             ADD_FAILURE() << "no theory questions of category " << kategorija.constData();
             continue;
         }
-        ASSERT_TRUE(UcitajTeoriju(kategorija)) << PoslednjaGreska().toStdString();
-        ASSERT_EQ(TeorijaPitanje.GornjaGranica(), ocekivano);
-        for (int i = 1; i <= ocekivano; ++i) {
-            const qint16 k = TeorijaKljuc(i);
-            ProveriTekst(Otvori(k, TeorijaPitanje(i)), k);
-            for (int j = 1; j <= 3; ++j)
-                ProveriTekst(Otvori(k, TeorijaOdgovor(i, j)), k);
-            const int tacan = BrojPolja(k, TeorijaTacan(i));
+        const std::vector<Pitanje> pitanja = Zapisi(UcitajTeoriju(kategorija));
+        ASSERT_EQ(static_cast<int>(pitanja.size()), ocekivano);
+        for (const Pitanje& p : pitanja) {
+            ProveriTekst(Otvori(p.kljuc, p.pitanje), p.kljuc);
+            for (const QByteArray& odgovor : p.odgovori)
+                ProveriTekst(Otvori(p.kljuc, odgovor), p.kljuc);
+            const int tacan = BrojPolja(p.kljuc, p.tacan);
             EXPECT_GE(tacan, 1);
             EXPECT_LE(tacan, 3);
         }
@@ -132,25 +129,23 @@ TEST_F(RealContent, TheoryQuestionsDecipherAndParse)
 TEST_F(RealContent, SituationsAndIntersectionsDecipherAndNameExistingPictures)
 {
     const auto pregled = Pregled();
-    ASSERT_TRUE(UcitajSituacije("sve")) << PoslednjaGreska().toStdString();
-    ASSERT_EQ(SituacijaPitanje.GornjaGranica(), pregled.at(QStringLiteral("situacije -")));
-    for (int i = 1; i <= SituacijaPitanje.GornjaGranica(); ++i) {
-        const qint16 k = SituacijaKljuc(i);
-        ProveriTekst(Otvori(k, SituacijaPitanje(i)), k);
-        for (int j = 1; j <= 3; ++j)
-            ProveriTekst(Otvori(k, SituacijaOdgovor(i, j)), k);
-        const int tacan = BrojPolja(k, SituacijaTacan(i));
+    const std::vector<Pitanje> situacije = Zapisi(UcitajSituacije("sve"));
+    ASSERT_EQ(static_cast<int>(situacije.size()), pregled.at(QStringLiteral("situacije -")));
+    for (const Pitanje& p : situacije) {
+        ProveriTekst(Otvori(p.kljuc, p.pitanje), p.kljuc);
+        for (const QByteArray& odgovor : p.odgovori)
+            ProveriTekst(Otvori(p.kljuc, odgovor), p.kljuc);
+        const int tacan = BrojPolja(p.kljuc, p.tacan);
         EXPECT_TRUE(tacan >= 1 && tacan <= 3) << tacan;
-        EXPECT_TRUE(SlikaPostoji("SITUACIJA", BrojPolja(k, SituacijaSlika(i)))) << "situation key " << k;
+        EXPECT_TRUE(SlikaPostoji("SITUACIJA", BrojPolja(p.kljuc, p.slika))) << "situation key " << p.kljuc;
     }
 
-    ASSERT_TRUE(UcitajRaskrsnice("sve")) << PoslednjaGreska().toStdString();
-    ASSERT_EQ(RaskrsnicaResenje.GornjaGranica(), pregled.at(QStringLiteral("raskrsnice -")));
-    for (int i = 1; i <= RaskrsnicaResenje.GornjaGranica(); ++i) {
-        const qint16 k = RaskrsnicaKljuc(i);
-        const QString resenje = Otvori(k, RaskrsnicaResenje(i));
+    const std::vector<Raskrsnica> raskrsnice = Zapisi(UcitajRaskrsnice("sve"));
+    ASSERT_EQ(static_cast<int>(raskrsnice.size()), pregled.at(QStringLiteral("raskrsnice -")));
+    for (const Raskrsnica& r : raskrsnice) {
+        const QString resenje = Otvori(r.kljuc, r.resenje);
         EXPECT_TRUE(resenje.size() >= 1 && resenje.size() <= 9) << resenje.toStdString();
-        EXPECT_TRUE(SlikaPostoji("RASKRSNICA", BrojPolja(k, RaskrsnicaSlika(i)))) << "intersection key " << k;
+        EXPECT_TRUE(SlikaPostoji("RASKRSNICA", BrojPolja(r.kljuc, r.slika))) << "intersection key " << r.kljuc;
     }
 }
 
@@ -198,10 +193,10 @@ TEST_F(RealContent, PicturesHaveTheirStoredFormatAndSize)
 // The sign test shows record s with picture s for the signs 1 to 20.
 TEST_F(RealContent, SignRecordsOneToTwentyUseTheirOwnPicture)
 {
-    ASSERT_TRUE(UcitajSveZnakove()) << PoslednjaGreska().toStdString();
-    ASSERT_GE(ZnakOpis.GornjaGranica(), 20);
+    const std::vector<Znak> znakovi = Zapisi(UcitajSveZnakove());
+    ASSERT_GE(znakovi.size(), 20u);
     for (int s = 1; s <= 20; ++s)
-        EXPECT_EQ(BrojPolja(ZnakKljuc(s), ZnakSlika(s)), s);
+        EXPECT_EQ(BrojPolja(znakovi[std::size_t(s - 1)].kljuc, znakovi[std::size_t(s - 1)].slika), s);
 }
 
 TEST_F(RealContent, BanksAreAsLargeAsPromised)
@@ -212,42 +207,36 @@ TEST_F(RealContent, BanksAreAsLargeAsPromised)
     EXPECT_GE(pregled.at(QStringLiteral("teorija T")), 50);
     EXPECT_GE(pregled.at(QStringLiteral("situacije -")), 42);
 
-    ASSERT_TRUE(UcitajSituacije("sve")) << PoslednjaGreska().toStdString();
     std::map<int, int> poSlici;
-    for (int i = 1; i <= SituacijaPitanje.GornjaGranica(); ++i)
-        ++poSlici[BrojPolja(SituacijaKljuc(i), SituacijaSlika(i))];
+    for (const Pitanje& p : Zapisi(UcitajSituacije("sve")))
+        ++poSlici[BrojPolja(p.kljuc, p.slika)];
     for (int slika = 1; slika <= 21; ++slika)
         EXPECT_GE(poSlici[slika], 2) << "situation picture " << slika;
 
-    ASSERT_TRUE(UcitajRaskrsnice("sve")) << PoslednjaGreska().toStdString();
     std::set<int> slike;
-    for (int i = 1; i <= RaskrsnicaResenje.GornjaGranica(); ++i)
-        slike.insert(BrojPolja(RaskrsnicaKljuc(i), RaskrsnicaSlika(i)));
+    for (const Raskrsnica& r : Zapisi(UcitajRaskrsnice("sve")))
+        slike.insert(BrojPolja(r.kljuc, r.slika));
     EXPECT_EQ(slike, (std::set<int> { 1, 2, 3 }));
 }
 
 TEST_F(RealContent, NoQuestionIsAskedTwiceAndEveryAnswerDiffers)
 {
+    const auto razliciti = [](const Pitanje& p) {
+        return std::set<QString> { Svedeno(Otvori(p.kljuc, p.odgovori[0])), Svedeno(Otvori(p.kljuc, p.odgovori[1])),
+            Svedeno(Otvori(p.kljuc, p.odgovori[2])) }.size();
+    };
     for (const QByteArray& kategorija : {QByteArray("B"), QByteArray("CD"), QByteArray("T")}) {
-        IsprazniTeoriju();
-        ASSERT_TRUE(UcitajTeoriju(kategorija)) << PoslednjaGreska().toStdString();
         std::map<QString, int> vidjeno;
-        for (int i = 1; i <= TeorijaPitanje.GornjaGranica(); ++i) {
-            const qint16 k = TeorijaKljuc(i);
-            const QString pitanje = Otvori(k, TeorijaPitanje(i));
+        int i = 0;
+        for (const Pitanje& p : Zapisi(UcitajTeoriju(kategorija))) {
+            ++i;
+            const QString pitanje = Otvori(p.kljuc, p.pitanje);
             const auto [mesto, novo] = vidjeno.emplace(Svedeno(pitanje), i);
             EXPECT_TRUE(novo) << kategorija.constData() << ": " << pitanje.toStdString() << " (records "
                               << mesto->second << " and " << i << ")";
-            const std::set<QString> odgovori { Svedeno(Otvori(k, TeorijaOdgovor(i, 1))),
-                Svedeno(Otvori(k, TeorijaOdgovor(i, 2))), Svedeno(Otvori(k, TeorijaOdgovor(i, 3))) };
-            EXPECT_EQ(odgovori.size(), 3u) << pitanje.toStdString();
+            EXPECT_EQ(razliciti(p), 3u) << pitanje.toStdString();
         }
     }
-    ASSERT_TRUE(UcitajSituacije("sve")) << PoslednjaGreska().toStdString();
-    for (int i = 1; i <= SituacijaPitanje.GornjaGranica(); ++i) {
-        const qint16 k = SituacijaKljuc(i);
-        const std::set<QString> odgovori { Svedeno(Otvori(k, SituacijaOdgovor(i, 1))),
-            Svedeno(Otvori(k, SituacijaOdgovor(i, 2))), Svedeno(Otvori(k, SituacijaOdgovor(i, 3))) };
-        EXPECT_EQ(odgovori.size(), 3u) << Otvori(k, SituacijaPitanje(i)).toStdString();
-    }
+    for (const Pitanje& p : Zapisi(UcitajSituacije("sve")))
+        EXPECT_EQ(razliciti(p), 3u) << Otvori(p.kljuc, p.pitanje).toStdString();
 }

@@ -40,17 +40,9 @@ std::vector<std::vector<QByteArray>> SviZapisi(const QByteArray& bajtovi, int n,
     return zapisi;
 }
 
-QByteArray Otvoreno(const Niz<QByteArray>& niz, const Niz<qint16>& kljucevi, int i)
+QByteArray Otvoreno(qint16 kljuc, const QByteArray& polje)
 {
-    return Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(kljucevi(i)), niz(i));
-}
-
-void IsprazniSve()
-{
-    IsprazniZnakove();
-    IsprazniTeoriju();
-    IsprazniSituacije();
-    IsprazniRaskrsnice();
+    return Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(kljuc), polje);
 }
 
 }  // namespace
@@ -113,32 +105,12 @@ TEST(Broj, ReadsWholeNumbersAndRejectsTheRest)
         EXPECT_EQ(Broj(tekst), broj) << tekst.constData();
 }
 
-TEST(Niz, IndexedFromOne)
-{
-    Niz<qint16> niz;
-    EXPECT_EQ(niz.GornjaGranica(), 0);
-    niz.Dodaj(7);
-    niz.Dodaj(9);
-    EXPECT_EQ(niz.GornjaGranica(), 2);
-    EXPECT_EQ(niz(1), 7);
-    EXPECT_EQ(niz(2), 9);
-    niz.Isprazni();
-    EXPECT_EQ(niz.GornjaGranica(), 0);
-
-    NizOdgovora odgovori;
-    odgovori.Dodaj({"a", "b", "c"});
-    EXPECT_EQ(odgovori(1, 1), "a");
-    EXPECT_EQ(odgovori(1, 3), "c");
-}
-
 // ---- the record file ----
 
 class RecordFile : public ::testing::Test {
 protected:
-    void SetUp() override { IsprazniSve(); }
     void TearDown() override
     {
-        IsprazniSve();
         EXPECT_FALSE(QFileInfo::exists(PutZapisa()) || QFileInfo(PutZapisa()).isSymLink())
             << "the record file was left behind";
     }
@@ -168,28 +140,29 @@ TEST_F(RecordFile, HonoursTmpdirAndReportsAnUnusableOne)
 
     izvori.Postavi(4, Dopuni(Zapis(1, {"12", "1"})));
     qputenv("TMPDIR", QByteArray("/nonexistent/karuvel/test"));
-    EXPECT_FALSE(UcitajRaskrsnice("sve"));
-    EXPECT_EQ(RaskrsnicaResenje.GornjaGranica(), 0);
-    EXPECT_FALSE(PoslednjaGreska().isEmpty());
+    const BankaRaskrsnica bez = UcitajRaskrsnice("sve");
+    EXPECT_TRUE(bez.zapisi.empty());
+    // The description names where the folder was to be made.
+    EXPECT_TRUE(bez.greska.opis.contains(QStringLiteral("/nonexistent/karuvel/test"))) << bez.greska.opis.toStdString();
 
     if (staro.isNull())
         qunsetenv("TMPDIR");
     else
         qputenv("TMPDIR", staro);
-    EXPECT_TRUE(UcitajRaskrsnice("sve"));
+    EXPECT_FALSE(UcitajRaskrsnice("sve").greska);
 }
 
 TEST_F(RecordFile, ExtractionWritesTheExactBytes)
 {
     const QByteArray bajtovi = Dopuni(Zapis(5, {"1", "Opis", "2"}) + "x");
     izvori.Postavi(1, bajtovi);
-    ASSERT_TRUE(IzdvojiTekst(1));
+    ASSERT_FALSE(IzdvojiTekst(1));
     QFile f(PutZapisa());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), bajtovi);
     f.close();
     QFile::remove(PutZapisa());
-    EXPECT_FALSE(IzdvojiTekst(2)) << "resource 2 is missing";
+    EXPECT_TRUE(IzdvojiTekst(2)) << "resource 2 is missing";
 }
 
 TEST_F(RecordFile, StaleLongerFileAddsNoRecord)
@@ -203,9 +176,10 @@ TEST_F(RecordFile, StaleLongerFileAddsNoRecord)
         f.write(staro);
     }
     izvori.Postavi(1, Dopuni(Zapis(40, {"1", "novi", "3"}) + Zapis(41, {"1", "drugi", "4"})));
-    ASSERT_TRUE(UcitajSveZnakove());
-    EXPECT_EQ(ZnakOpis.GornjaGranica(), 2);
-    EXPECT_EQ(Otvoreno(ZnakOpis, ZnakKljuc, 1), "novi");
+    const BankaZnakova banka = UcitajSveZnakove();
+    ASSERT_FALSE(banka.greska);
+    ASSERT_EQ(banka.zapisi.size(), 2u);
+    EXPECT_EQ(Otvoreno(banka.zapisi[0].kljuc, banka.zapisi[0].opis), "novi");
 }
 
 TEST_F(RecordFile, PlantedLinkLeavesItsTargetUntouched)
@@ -220,8 +194,7 @@ TEST_F(RecordFile, PlantedLinkLeavesItsTargetUntouched)
     }
     ASSERT_TRUE(QFile::link(meta, PutZapisa()));
     izvori.Postavi(4, Dopuni(Zapis(3, {"21", "2"})));
-    ASSERT_TRUE(UcitajRaskrsnice("sve"));
-    EXPECT_EQ(RaskrsnicaResenje.GornjaGranica(), 1);
+    EXPECT_EQ(UcitajRaskrsnice("sve").zapisi.size(), 1u);
     QFile f(meta);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "ne diraj");
@@ -236,26 +209,23 @@ TEST_F(Loaders, SignsOfOneCategoryInFileOrder)
     izvori.Postavi(1, Dopuni(Zapis(-7, {"1", "opasnost", "1"}) + Zapis(8, {"3", "prvi", "11"})
                              + Zapis(9, {"4", "obavestenje", "12"}) + Zapis(10, {" 3", "drugi", "13"})
                              + Zapis(-11, {"3.0", "treci, sa zarezom", "14"}) + Zapis(12, {"5", "nije 3", "15"})));
-    ASSERT_TRUE(UcitajZnakove(3)) << PoslednjaGreska().toStdString();
-    ASSERT_EQ(ZnakOpis.GornjaGranica(), 3);
-    EXPECT_EQ(ZnakSlika.GornjaGranica(), 3);
-    EXPECT_EQ(ZnakKljuc.GornjaGranica(), 3);
+    const BankaZnakova treca = UcitajZnakove(3);
+    ASSERT_FALSE(treca.greska) << treca.greska.opis.toStdString();
+    ASSERT_EQ(treca.zapisi.size(), 3u);
     const std::vector<std::pair<QByteArray, QByteArray>> ocekivano = {
         {"prvi", "11"}, {"drugi", "13"}, {"treci, sa zarezom", "14"}};
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(Otvoreno(ZnakOpis, ZnakKljuc, i), ocekivano[i - 1].first);
-        EXPECT_EQ(Otvoreno(ZnakSlika, ZnakKljuc, i), ocekivano[i - 1].second);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Znak& z = treca.zapisi[i];
+        EXPECT_EQ(Otvoreno(z.kljuc, z.opis), ocekivano[i].first);
+        EXPECT_EQ(Otvoreno(z.kljuc, z.slika), ocekivano[i].second);
     }
-    EXPECT_EQ(ZnakKljuc(3), -11);
+    EXPECT_EQ(treca.zapisi[2].kljuc, -11);
 
-    IsprazniZnakove();
-    ASSERT_TRUE(UcitajZnakove(4));
-    ASSERT_EQ(ZnakOpis.GornjaGranica(), 1);
-    EXPECT_EQ(Otvoreno(ZnakOpis, ZnakKljuc, 1), "obavestenje");
+    const BankaZnakova cetvrta = UcitajZnakove(4);
+    ASSERT_EQ(cetvrta.zapisi.size(), 1u);
+    EXPECT_EQ(Otvoreno(cetvrta.zapisi[0].kljuc, cetvrta.zapisi[0].opis), "obavestenje");
 
-    IsprazniZnakove();
-    ASSERT_TRUE(UcitajSveZnakove());
-    EXPECT_EQ(ZnakOpis.GornjaGranica(), 6);
+    EXPECT_EQ(UcitajSveZnakove().zapisi.size(), 6u);
 }
 
 TEST_F(Loaders, TheoryCategoryMatchesExactly)
@@ -265,39 +235,37 @@ TEST_F(Loaders, TheoryCategoryMatchesExactly)
                              + Zapis(3, {"D", "p3", "a", "b", "c", "1"}) + Zapis(4, {"cd", "p4", "a", "b", "c", "1"})
                              + Zapis(5, {"CD ", "p5", "a", "b", "c", "1"}) + Zapis(6, {"B", "p6", "a", "b", "c", "3"})
                              + Zapis(7, {"CD", "p7", "x1", "x2", "x3", "3"})));
-    ASSERT_TRUE(UcitajTeoriju("CD")) << PoslednjaGreska().toStdString();
-    ASSERT_EQ(TeorijaPitanje.GornjaGranica(), 2);
-    EXPECT_EQ(TeorijaOdgovor.GornjaGranica(), 2);
-    EXPECT_EQ(Otvoreno(TeorijaPitanje, TeorijaKljuc, 1), pitanje);
-    EXPECT_EQ(Otvoreno(TeorijaPitanje, TeorijaKljuc, 2), "p7");
-    const QByteArray kt = Kriptovanje::KljucniTekst(TeorijaKljuc(1));
-    EXPECT_EQ(Kriptovanje::Dekriptuj(kt, TeorijaOdgovor(1, 1)), "a1");
-    EXPECT_EQ(Kriptovanje::Dekriptuj(kt, TeorijaOdgovor(1, 3)), "a3");
-    EXPECT_EQ(Otvoreno(TeorijaTacan, TeorijaKljuc, 2), "3");
+    const BankaPitanja cd = UcitajTeoriju("CD");
+    ASSERT_FALSE(cd.greska) << cd.greska.opis.toStdString();
+    ASSERT_EQ(cd.zapisi.size(), 2u);
+    const Pitanje& prvo = cd.zapisi[0];
+    EXPECT_EQ(Otvoreno(prvo.kljuc, prvo.pitanje), pitanje);
+    EXPECT_EQ(Otvoreno(cd.zapisi[1].kljuc, cd.zapisi[1].pitanje), "p7");
+    EXPECT_EQ(Otvoreno(prvo.kljuc, prvo.odgovori[0]), "a1");
+    EXPECT_EQ(Otvoreno(prvo.kljuc, prvo.odgovori[2]), "a3");
+    EXPECT_EQ(Otvoreno(cd.zapisi[1].kljuc, cd.zapisi[1].tacan), "3");
 
-    IsprazniTeoriju();
-    ASSERT_TRUE(UcitajTeoriju("B"));
-    EXPECT_EQ(TeorijaPitanje.GornjaGranica(), 1);
+    EXPECT_EQ(UcitajTeoriju("B").zapisi.size(), 1u);
 }
 
 TEST_F(Loaders, SituationsAndIntersectionsTakeEveryRecord)
 {
     izvori.Postavi(3, Dopuni(Zapis(1, {"q1", "a", "b", "c", "2", "5"}) + Zapis(2, {"q2", "d", "e", "f", "1", "21"})));
     izvori.Postavi(4, Dopuni(Zapis(3, {"132", "1"}) + Zapis(4, {"2431", "3"})));
-    ASSERT_TRUE(UcitajSituacije("sve"));
-    ASSERT_EQ(SituacijaPitanje.GornjaGranica(), 2);
-    EXPECT_EQ(Otvoreno(SituacijaPitanje, SituacijaKljuc, 2), "q2");
-    EXPECT_EQ(Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(SituacijaKljuc(2)), SituacijaOdgovor(2, 2)), "e");
-    EXPECT_EQ(Otvoreno(SituacijaTacan, SituacijaKljuc, 1), "2");
-    EXPECT_EQ(Otvoreno(SituacijaSlika, SituacijaKljuc, 2), "21");
-    IsprazniSituacije();
-    ASSERT_TRUE(UcitajSituacije("bilo sta"));
-    EXPECT_EQ(SituacijaPitanje.GornjaGranica(), 2);
+    const BankaPitanja situacije = UcitajSituacije("sve");
+    ASSERT_EQ(situacije.zapisi.size(), 2u);
+    const Pitanje& druga = situacije.zapisi[1];
+    EXPECT_EQ(Otvoreno(druga.kljuc, druga.pitanje), "q2");
+    EXPECT_EQ(Otvoreno(druga.kljuc, druga.odgovori[1]), "e");
+    EXPECT_EQ(Otvoreno(situacije.zapisi[0].kljuc, situacije.zapisi[0].tacan), "2");
+    EXPECT_EQ(Otvoreno(druga.kljuc, druga.slika), "21");
+    EXPECT_EQ(UcitajSituacije("bilo sta").zapisi.size(), 2u);
 
-    ASSERT_TRUE(UcitajRaskrsnice("sve"));
-    ASSERT_EQ(RaskrsnicaResenje.GornjaGranica(), 2);
-    EXPECT_EQ(Otvoreno(RaskrsnicaResenje, RaskrsnicaKljuc, 2), "2431");
-    EXPECT_EQ(Otvoreno(RaskrsnicaSlika, RaskrsnicaKljuc, 2), "3");
+    const BankaRaskrsnica raskrsnice = UcitajRaskrsnice("sve");
+    ASSERT_EQ(raskrsnice.zapisi.size(), 2u);
+    const Raskrsnica& r = raskrsnice.zapisi[1];
+    EXPECT_EQ(Otvoreno(r.kljuc, r.resenje), "2431");
+    EXPECT_EQ(Otvoreno(r.kljuc, r.slika), "3");
 }
 
 TEST_F(Loaders, FailureLeavesTheBankEmptyWithADescription)
@@ -308,16 +276,18 @@ TEST_F(Loaders, FailureLeavesTheBankEmptyWithADescription)
         const char* uGresci;  // part of the description
     };
     const QByteArray dobar = Zapis(1, {"1", "znak", "1"});
+    const QByteArray sest = *Tekst::uCp1250(QStringLiteral("šest"));
     const std::vector<Slucaj> slucajevi = {
         {"resource missing", std::nullopt, "TEKST 1: resurs ne postoji"},
         {"too few fields", dobar + "\"a\",\"b\",2\r\n", "TEKST 1, zapis 2: premalo polja (3 od 4)"},
-        {"key outside 16 bits", dobar + "\"a\",\"b\",\"c\",40000\r\n", "zapis 2: kljuc \"40000\""},
-        {"key not a number", dobar + "\"a\",\"b\",\"c\",x\r\n", "zapis 2: kljuc"},
-        {"quoted key", "\"a\",\"b\",\"c\",\"1\"\r\n", "zapis 1: kljuc"},
+        {"key outside 16 bits", dobar + "\"a\",\"b\",\"c\",40000\r\n", "zapis 2: ključ \"40000\""},
+        {"key not a number", dobar + "\"a\",\"b\",\"c\",x\r\n", "zapis 2: ključ"},
+        {"quoted key", "\"a\",\"b\",\"c\",\"1\"\r\n", "zapis 1: ključ"},
         {"unquoted text field", "a,\"b\",\"c\",1\r\n", "zapis 1: polje 1 nije tekst"},
         {"unterminated quote", dobar + "\"a\",\"b\",\"c,2\r\n", "zapis 2: navodnici nisu zatvoreni"},
         {"NUL before the end", dobar + QByteArray("\0\0", 2) + dobar, "zapis 2: NUL bajt"},
         {"category not a number", dobar + Zapis(2, {"tri", "znak", "1"}), "zapis 2: kategorija znaka (polje 1) nije broj"},
+        {"category text in code page 1250", Zapis(2, {sest, "znak", "1"}), "nije broj: \"šest\""},
         {"category out of range", Zapis(2, {"6", "znak", "1"}), "zapis 1: kategorija znaka (polje 1) je 6"},
         {"picture number not a number", Zapis(2, {"1", "znak", "x"}), "zapis 1: broj slike (polje 3) nije broj"},
         {"no record of the category", Zapis(2, {"2", "znak", "1"}), "TEKST 1: nijedan zapis nije izabran"},
@@ -328,15 +298,13 @@ TEST_F(Loaders, FailureLeavesTheBankEmptyWithADescription)
             izvori.Postavi(1, *s.resurs);
         else
             izvori.Ukloni(1);
-        ZnakOpis.Dodaj("ostatak");
-        EXPECT_FALSE(UcitajZnakove(1)) << s.opis;
-        EXPECT_EQ(ZnakOpis.GornjaGranica(), 0) << s.opis;
-        EXPECT_EQ(ZnakSlika.GornjaGranica(), 0) << s.opis;
-        EXPECT_EQ(ZnakKljuc.GornjaGranica(), 0) << s.opis;
-        EXPECT_TRUE(PoslednjaGreska().contains(QString::fromUtf8(s.uGresci)))
-            << s.opis << ": " << PoslednjaGreska().toStdString();
+        const BankaZnakova banka = UcitajZnakove(1);
+        EXPECT_TRUE(banka.greska) << s.opis;
+        EXPECT_TRUE(banka.zapisi.empty()) << s.opis;
+        EXPECT_TRUE(banka.greska.opis.contains(QString::fromUtf8(s.uGresci)))
+            << s.opis << ": " << banka.greska.opis.toStdString();
         // The user reads the general message with the description below it.
-        EXPECT_EQ(PorukaZaKorisnika(), PorukaGreske + QStringLiteral("\n\n") + PoslednjaGreska()) << s.opis;
+        EXPECT_EQ(banka.greska.ZaKorisnika(), PorukaGreske + QStringLiteral("\n\n") + banka.greska.opis) << s.opis;
         EXPECT_FALSE(QFileInfo::exists(PutZapisa())) << s.opis;
     }
 }
@@ -349,21 +317,39 @@ TEST_F(Loaders, NumberFieldsOfTheOtherBanksAreChecked)
         const char* uGresci;
     };
     const std::vector<Slucaj> slucajevi = {
-        {2, Zapis(1, {"B", "p", "a", "b", "c", "4"}), "tacan odgovor (polje 6) je 4"},
-        {2, Zapis(1, {"B", "p", "a", "b", "c", "dva"}), "tacan odgovor (polje 6) nije broj"},
-        {3, Zapis(1, {"q", "a", "b", "c", "0", "1"}), "tacan odgovor (polje 5) je 0"},
+        {2, Zapis(1, {"B", "p", "a", "b", "c", "4"}), "tačan odgovor (polje 6) je 4"},
+        {2, Zapis(1, {"B", "p", "a", "b", "c", "dva"}), "tačan odgovor (polje 6) nije broj"},
+        {3, Zapis(1, {"q", "a", "b", "c", "0", "1"}), "tačan odgovor (polje 5) je 0"},
         {3, Zapis(1, {"q", "a", "b", "c", "1", "0"}), "broj slike (polje 6) je 0"},
         {4, Zapis(1, {"1203", "1"}), "rešenje (polje 1)"},
         {4, Zapis(1, {"1234567891", "1"}), "rešenje (polje 1)"},
+        {4, Zapis(1, {*Tekst::uCp1250(QStringLiteral("1š")), "1"}), "\"1š\""},
         {4, Zapis(1, {"12", "-1"}), "broj slike (polje 2)"},
     };
     for (const Slucaj& s : slucajevi) {
         izvori.Postavi(s.resurs, Dopuni(s.bajtovi));
-        const bool ucitano = s.resurs == 2 ? UcitajTeoriju("B") : s.resurs == 3 ? UcitajSituacije("sve") : UcitajRaskrsnice("sve");
-        EXPECT_FALSE(ucitano) << s.uGresci;
-        EXPECT_TRUE(PoslednjaGreska().contains(QString::fromUtf8(s.uGresci))) << PoslednjaGreska().toStdString();
-        EXPECT_EQ(TeorijaPitanje.GornjaGranica() + TeorijaOdgovor.GornjaGranica() + SituacijaPitanje.GornjaGranica()
-                      + SituacijaOdgovor.GornjaGranica() + RaskrsnicaResenje.GornjaGranica(),
-                  0);
+        Greska greska;
+        std::size_t zapisa = 0;
+        if (s.resurs == 4) {
+            const BankaRaskrsnica b = UcitajRaskrsnice("sve");
+            greska = b.greska;
+            zapisa = b.zapisi.size();
+        } else {
+            const BankaPitanja b = s.resurs == 2 ? UcitajTeoriju("B") : UcitajSituacije("sve");
+            greska = b.greska;
+            zapisa = b.zapisi.size();
+        }
+        EXPECT_TRUE(greska) << s.uGresci;
+        EXPECT_EQ(zapisa, 0u) << s.uGresci;
+        EXPECT_TRUE(greska.opis.contains(QString::fromUtf8(s.uGresci))) << greska.opis.toStdString();
     }
+}
+
+TEST_F(Loaders, AMissingRecordFileGivesThePlainMessage)
+{
+    Greska g;
+    g.opis = QStringLiteral("TEKST 2: nema datoteke zapisa posle izdvajanja");
+    g.nemaDatoteke = true;
+    EXPECT_EQ(g.ZaKorisnika(), PorukaGreske);
+    EXPECT_EQ(Greska {}.ZaKorisnika(), PorukaGreske);
 }

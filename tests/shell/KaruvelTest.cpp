@@ -1,5 +1,7 @@
+#include "GuiTest.h"
 #include "shell/Karuvel.h"
 #include "shell/Uvodna.h"
+#include "theory/Teorija.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +49,7 @@ QList<QMdiSubWindow*> Otvoreni(const Karuvel& k)
     return otvoreni;
 }
 
-class GlavniProzor : public ::testing::Test {
+class GlavniProzor : public GuiTest {
 protected:
     void SetUp() override
     {
@@ -57,9 +59,9 @@ protected:
     void TearDown() override
     {
         m_glavni.ZatvoriOstale();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        GuiTest::TearDown();
     }
-    Karuvel m_glavni;
+    Karuvel m_glavni { Seme() };
 };
 
 TEST_F(GlavniProzor, MenuTreeMatchesTheTableWithoutAcceleratorsShortcutsOrSeparators)
@@ -118,6 +120,27 @@ TEST_F(GlavniProzor, ClosingStepClosesTopLevelWindowsButLeavesTheMainWindow)
     EXPECT_TRUE(istiNaslov.isVisible());
     EXPECT_TRUE(m_glavni.isVisible());
     EXPECT_TRUE(Otvoreni(m_glavni).isEmpty());
+}
+
+// An activity window maximises the frame when it becomes the active child; a frame the
+// user put back to its normal size stays so until another child becomes active.
+TEST_F(GlavniProzor, TheActiveActivityWindowMaximisesTheFrame)
+{
+    QByteArray b;
+    for (int i = 1; i <= 20; ++i)
+        b += Fiksture::Zapis(qint16(i), { "B", "p" + QByteArray::number(i), "a", "b", "c", "1" });
+    izvori.Postavi(2, Fiksture::Dopuni(b));
+
+    m_glavni.findChild<QAction*>("TeorijaB")->trigger();
+    ASSERT_EQ(Otvoreni(m_glavni).size(), 1);
+    ASSERT_NE(qobject_cast<Teorija*>(Otvoreni(m_glavni).front()->widget()), nullptr);
+    EXPECT_TRUE(m_glavni.isMaximized());
+
+    m_glavni.showNormal();
+    m_glavni.findChild<QAction*>("TeorijaT")->trigger();
+    EXPECT_FALSE(m_glavni.isMaximized()) << "the T bank is missing: no window opened";
+    m_glavni.findChild<QAction*>("TeorijaB")->trigger();
+    EXPECT_TRUE(m_glavni.isMaximized());
 }
 
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -63,20 +64,19 @@ TEST(Uvodna, LayoutTextsAndFonts)
     EXPECT_TRUE(u.findChild<QTimer*>("Timer1")->isActive());
 }
 
+// The animation runs on the window's own timer, with a short interval handed in.
 TEST(Uvodna, AnimationRemovesPanelsInOrderThenStops)
 {
     Uvodna u;
-    const char* posle[] = { "I01234", "-0123-", "-012--", "--12--", "---2--", "------" };
-    EXPECT_EQ(Vidljivi(u), posle[0]);
-    for (int korak = 1; korak <= 5; ++korak) {
-        u.Timer1_Timer();
-        EXPECT_EQ(Vidljivi(u), posle[korak]) << "after step " << korak;
-        EXPECT_EQ(u.Korak(), korak);
-    }
-    u.Timer1_Timer();
+    QTimer* timer = u.Timer1();
+    std::vector<QString> posle { Vidljivi(u) };
+    // Connected after the window's own handler, so it sees each step's result.
+    QObject::connect(timer, &QTimer::timeout, &u, [&] { posle.push_back(Vidljivi(u)); });
+    timer->setInterval(10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }, 3000));
+    const std::vector<QString> ocekivano { "I01234", "-0123-", "-012--", "--12--", "---2--", "------", "------" };
+    EXPECT_EQ(posle, ocekivano);
     EXPECT_EQ(u.Korak(), 0);
-    EXPECT_FALSE(u.Timer1()->isActive());
-    EXPECT_EQ(Vidljivi(u), posle[5]);
 }
 
 TEST(Uvodna, AboutAfterAPartialAnimationStartsAgainWithEverythingVisible)
@@ -86,8 +86,9 @@ TEST(Uvodna, AboutAfterAPartialAnimationStartsAgainWithEverythingVisible)
     glavni.OProgramu_Click();
     Uvodna* prva = OtvorenaUvodna(glavni);
     ASSERT_NE(prva, nullptr);
-    prva->Timer1_Timer();
-    prva->Timer1_Timer(); // 12 seconds in: two steps done
+    prva->Timer1()->setInterval(10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prva->Korak() == 2; }, 3000));  // two steps done
+    prva->Timer1()->stop();
     EXPECT_EQ(Vidljivi(*prva), "-012--");
 
     glavni.findChild<QAction*>("OProgramu")->trigger();
@@ -96,6 +97,22 @@ TEST(Uvodna, AboutAfterAPartialAnimationStartsAgainWithEverythingVisible)
     EXPECT_EQ(Vidljivi(*druga), "I01234");
     EXPECT_EQ(druga->Korak(), 0);
     EXPECT_TRUE(druga->Timer1()->isActive());
+}
+
+TEST(Uvodna, FillsTheFramesClientAreaWithNothingCutOff)
+{
+    Karuvel glavni;
+    glavni.show();
+    glavni.OProgramu_Click();
+    Uvodna* u = OtvorenaUvodna(glavni);
+    ASSERT_NE(u, nullptr);
+    QWidget* povrsina = glavni.Povrsina()->viewport();
+    EXPECT_EQ(u->mapTo(povrsina, QPoint(0, 0)), QPoint(0, 0)) << "no title bar or frame above the splash";
+    EXPECT_EQ(u->size(), povrsina->size());
+    for (QLabel* l : u->findChildren<QLabel*>()) {
+        const QRect mesto(l->mapTo(povrsina, QPoint(0, 0)), l->size());
+        EXPECT_TRUE(povrsina->rect().contains(mesto)) << l->objectName().toStdString() << " is cut off";
+    }
 }
 
 TEST(Uvodna, ActivationPutsTheMainWindowBackToNormalAt800By600)

@@ -2,10 +2,10 @@
 
 void GuiTest::TearDown()
 {
+    // Windows the test owns are deleted by the test; those that delete themselves on closing
+    // go now.
     for (QWidget* w : QApplication::topLevelWidgets())
         w->close();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        w->deleteLater();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

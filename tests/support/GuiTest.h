@@ -1,6 +1,6 @@
 // The base of every widget test: fixture record files instead of the program's, a fixed
 // seed, the program's messages caught instead of shown, controls found by objectName, and
-// every window closed and deleted after each test.
+// every window closed after each test.
 #pragma once
 
 #include "Fiksture.h"
