@@ -59,6 +59,30 @@ std::map<QString, int> Pregled()
     return broj;
 }
 
+// "<bank> <category> tacan-najduzi <n>/<questions> <percent>% tacan-1.5x <m>" lines of the overview.
+struct DuzinaTacnog {
+    int najduzi = -1;
+    int pitanja = -1;
+    int jedanIPoPuta = -1;
+};
+
+std::map<QString, DuzinaTacnog> DuzineTacnih()
+{
+    QProcess p;
+    p.start(QStringLiteral(KARUVEL_SADRZAJ), {QStringLiteral("--pregled"), QStringLiteral(KARUVEL_SADRZAJ_DIR)});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    static const QRegularExpression red(QStringLiteral("^(\\S+ \\S+) tacan-najduzi (\\d+)/(\\d+) \\d+% tacan-1\\.5x (\\d+)$"),
+                                        QRegularExpression::MultilineOption);
+    std::map<QString, DuzinaTacnog> duzine;
+    auto pogoci = red.globalMatch(QString::fromUtf8(p.readAllStandardOutput()));
+    while (pogoci.hasNext()) {
+        const auto m = pogoci.next();
+        duzine[m.captured(1)] = {m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt()};
+    }
+    return duzine;
+}
+
 // A question as a reader compares it: lower case, without diacritics and punctuation.
 QString Svedeno(QString tekst)
 {
@@ -217,6 +241,45 @@ TEST_F(RealContent, BanksAreAsLargeAsPromised)
     for (const Raskrsnica& r : Zapisi(UcitajRaskrsnice("sve")))
         slike.insert(BrojPolja(r.kljuc, r.slika));
     EXPECT_EQ(slike, (std::set<int> { 1, 2, 3 }));
+}
+
+// A candidate who always picks the longest answer must not pass: in each category the correct
+// answer is the single longest one in at most 40 % of the questions, and never 1.5 times as
+// long as both others.
+TEST_F(RealContent, TheCorrectAnswerDoesNotStandOutByItsLength)
+{
+    const auto duzine = DuzineTacnih();
+    for (const char* kategorija : {"teorija B", "teorija CD", "teorija T"}) {
+        SCOPED_TRACE(kategorija);
+        ASSERT_EQ(duzine.count(QString::fromLatin1(kategorija)), 1u);
+        const DuzinaTacnog& d = duzine.at(QString::fromLatin1(kategorija));
+        ASSERT_GT(d.pitanja, 0);
+        EXPECT_LE(d.najduzi * 100, d.pitanja * 40) << d.najduzi << " of " << d.pitanja << " questions";
+        EXPECT_EQ(d.jedanIPoPuta, 0);
+    }
+}
+
+// Every theory answer in one style: a capital letter (or a digit, or a quotation mark) first,
+// no full stop, question or exclamation mark last.
+TEST_F(RealContent, TheoryAnswersShareOneStyle)
+{
+    for (const QByteArray& kategorija : {QByteArray("B"), QByteArray("CD"), QByteArray("T")}) {
+        IsprazniTeoriju();
+        ASSERT_TRUE(UcitajTeoriju(kategorija)) << PoslednjaGreska().toStdString();
+        for (int i = 1; i <= TeorijaPitanje.GornjaGranica(); ++i) {
+            const qint16 k = TeorijaKljuc(i);
+            for (int j = 1; j <= 3; ++j) {
+                const QString odgovor = Otvori(k, TeorijaOdgovor(i, j));
+                ASSERT_FALSE(odgovor.isEmpty());
+                const QChar prvi = odgovor.front();
+                EXPECT_TRUE(prvi.isUpper() || prvi.isDigit() || prvi == QChar(0x201E))
+                    << kategorija.constData() << ": " << odgovor.toStdString();
+                EXPECT_FALSE(odgovor.endsWith(QLatin1Char('.')) || odgovor.endsWith(QLatin1Char('?'))
+                             || odgovor.endsWith(QLatin1Char('!')))
+                    << kategorija.constData() << ": " << odgovor.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(RealContent, NoQuestionIsAskedTwiceAndEveryAnswerDiffers)

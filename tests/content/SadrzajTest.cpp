@@ -78,9 +78,51 @@ TEST_F(Compiler, OverviewCountsEveryBankAndCategory)
 {
     const Rezultat r = Pokreni({QStringLiteral("--pregled"), dir.path()});
     EXPECT_EQ(r.izlaz, 0) << r.stderr_.toStdString();
-    EXPECT_EQ(r.stdout_, QStringLiteral("znakovi 1 1\nznakovi 2 0\nznakovi 3 2\nznakovi 4 0\nznakovi 5 0\n"
-                                        "teorija B 1\nteorija CD 1\nteorija T 1\n"
-                                        "situacije - 1\nraskrsnice - 2\n"));
+    EXPECT_EQ(r.stdout_.toStdString(), "znakovi 1 1\nznakovi 2 0\nznakovi 3 2\nznakovi 4 0\nznakovi 5 0\n"
+                                       "teorija B 1\nteorija B tacan-najduzi 1/1 100% tacan-1.5x 1\n"
+                                       "teorija CD 1\nteorija CD tacan-najduzi 1/1 100% tacan-1.5x 1\n"
+                                       "teorija T 1\nteorija T tacan-najduzi 0/1 0% tacan-1.5x 0\n"
+                                       "situacije - 1\nsituacije - tacan-najduzi 0/1 0% tacan-1.5x 0\n"
+                                       "raskrsnice - 2\n");
+}
+
+// The overview tells how often the correct answer is the longest, counted in characters.
+TEST_F(Compiler, OverviewMeasuresTheCorrectAnswerAgainstTheOthers)
+{
+    struct Slucaj {
+        std::vector<const char*> pitanja;  // "answer1\tanswer2\tanswer3\tcorrect" each
+        const char* najduzi;               // expected "<longest>/<questions> <percent>%"
+        int jedanIPoPuta;                  // expected count of correct answers 1.5 times as long as both others
+    };
+    const std::vector<Slucaj> slucajevi = {
+        {{"aaa\taaaa\taa\t2"}, "1/1 100%", 0},            // longest, but only 4/3 of the next
+        {{"aaaa\taaaa\ta\t1"}, "0/1 0%", 0},              // shares the greatest length
+        {{"a\taaaaaa\taaaa\t2"}, "1/1 100%", 1},          // exactly 1.5 times the next one
+        {{"aaaaaaa\taaaaa\ta\t1"}, "1/1 100%", 0},        // 1.4 times the next one
+        {{"aaaaaaaaa\taaaaaa\taaaaaa\t1"}, "1/1 100%", 1},
+        {{"aa\ta\taaaaaaaa\t1"}, "0/1 0%", 0},            // another answer is longer
+        {{"ččč\taaa\taa\t1"}, "0/1 0%", 0},               // letters, not UTF-8 bytes
+        {{"čćžšđ\taaa\taa\t1"}, "1/1 100%", 1},
+        {{"aaaa\tbbb\tc\t1", "aa\tb\tc\t1", "a\tbb\tb\t1"}, "2/3 67%", 1},
+        {{"a\tbb\tccc\t1", "aaa\tb\tc\t1", "a\tbbb\tb\t3"}, "1/3 33%", 1},
+    };
+    for (const Slucaj& s : slucajevi) {
+        QString teorija = QStringLiteral("kategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
+        QString situacije = QStringLiteral("slika\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
+        for (std::size_t i = 0; i < s.pitanja.size(); ++i) {
+            teorija += QStringLiteral("B\tPitanje %1\t%2\n").arg(i).arg(QString::fromUtf8(s.pitanja[i]));
+            situacije += QStringLiteral("1\tPitanje %1\t%2\n").arg(i).arg(QString::fromUtf8(s.pitanja[i]));
+        }
+        SCOPED_TRACE(teorija.toStdString());
+        Pisi(Put("teorija.tsv"), teorija);
+        Pisi(Put("situacije.tsv"), situacije);
+        const Rezultat r = Pokreni({QStringLiteral("--pregled"), dir.path()});
+        ASSERT_EQ(r.izlaz, 0) << r.stderr_.toStdString();
+        const QString ocekivano = QStringLiteral("tacan-najduzi %1 tacan-1.5x %2\n").arg(QLatin1String(s.najduzi)).arg(s.jedanIPoPuta);
+        EXPECT_TRUE(r.stdout_.contains(QStringLiteral("\nteorija B ") + ocekivano)) << r.stdout_.toStdString();
+        EXPECT_TRUE(r.stdout_.contains(QStringLiteral("\nsituacije - ") + ocekivano)) << r.stdout_.toStdString();
+        EXPECT_TRUE(r.stdout_.contains(QStringLiteral("\nteorija CD tacan-najduzi 0/0 0% tacan-1.5x 0\n")));
+    }
 }
 
 TEST_F(Compiler, RecordFilesDecipherToTheSources)

@@ -2,7 +2,11 @@
 // record files that the program carries as the resources TEKST 1..4.
 //
 //   karuvel-sadrzaj <content dir> <output dir>   writes <output dir>/1 .. /4
-//   karuvel-sadrzaj --pregled <content dir>      prints "<bank> <category> <records>"
+//   karuvel-sadrzaj --pregled <content dir>      prints "<bank> <category> <records>" and,
+//       for the banks whose questions offer three answers, after it
+//       "<bank> <category> tacan-najduzi <n>/<records> <percent>% tacan-1.5x <m>":
+//       n questions whose correct answer is the single longest one, m of them with a correct
+//       answer at least 1.5 times as long as each of the other two (lengths in characters)
 //
 // Record file: one record per line (CR LF), text fields enciphered and quoted, the key
 // number last and unquoted, NUL bytes padding the file to a multiple of four bytes.
@@ -20,6 +24,7 @@
 #include <QStringList>
 #include <QStringDecoder>
 
+#include <array>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -146,10 +151,26 @@ QByteArray Broj(const Izvor& izvor, const Red& red, const QString& kolona, int o
 
 constexpr int NajveciBrojSlike = 32767;
 
+// The three offered answers of a question as the overview measures them.
+struct Odgovori {
+    std::array<qsizetype, 3> duzine{};  // characters (code points) of answers 1..3
+    int tacan = 0;                      // 1..3
+};
+
+Odgovori MeriOdgovore(const Red& red)
+{
+    Odgovori o;
+    for (int i = 0; i < 3; ++i)
+        o.duzine[static_cast<std::size_t>(i)] = red.polja.at(QStringLiteral("odgovor%1").arg(i + 1)).toUcs4().size();
+    o.tacan = red.polja.at(QStringLiteral("tacan")).toInt();
+    return o;
+}
+
 // A record before enciphering: plain text fields in file order.
 struct Zapis {
     std::vector<QByteArray> polja;
     QByteArray kategorija;  // for the overview; "-" where the bank has none
+    Odgovori odgovori;      // for banks of questions with three answers
 };
 
 struct Banka {
@@ -157,18 +178,19 @@ struct Banka {
     int resurs = 0;    // TEKST number
     std::vector<QByteArray> kategorije;  // listed in the overview even when empty
     std::vector<Zapis> zapisi;
+    bool saOdgovorima = false;  // records are questions with three answers
 };
 
 Banka Znakovi(const QString& folder)
 {
     const Izvor izvor = CitajTsv(folder, QStringLiteral("znakovi.tsv"),
                                  {QStringLiteral("kategorija"), QStringLiteral("slika"), QStringLiteral("opis")});
-    Banka b{QStringLiteral("znakovi"), 1, {"1", "2", "3", "4", "5"}, {}};
+    Banka b{QStringLiteral("znakovi"), 1, {"1", "2", "3", "4", "5"}, {}, false};
     for (const Red& red : izvor.redovi) {
         const QByteArray kategorija = Broj(izvor, red, QStringLiteral("kategorija"), 1, 5);
         b.zapisi.push_back({{kategorija, Tekst1250(izvor, red, QStringLiteral("opis")),
                              Broj(izvor, red, QStringLiteral("slika"), 1, NajveciBrojSlike)},
-                            kategorija});
+                            kategorija, {}});
     }
     return b;
 }
@@ -178,7 +200,7 @@ Banka Teorija(const QString& folder)
     const Izvor izvor = CitajTsv(folder, QStringLiteral("teorija.tsv"),
                                  {QStringLiteral("kategorija"), QStringLiteral("pitanje"), QStringLiteral("odgovor1"),
                                   QStringLiteral("odgovor2"), QStringLiteral("odgovor3"), QStringLiteral("tacan")});
-    Banka b{QStringLiteral("teorija"), 2, {"B", "CD", "T"}, {}};
+    Banka b{QStringLiteral("teorija"), 2, {"B", "CD", "T"}, {}, true};
     for (const Red& red : izvor.redovi) {
         const QString kategorija = red.polja.at(QStringLiteral("kategorija"));
         if (kategorija != QLatin1String("B") && kategorija != QLatin1String("CD") && kategorija != QLatin1String("T"))
@@ -189,7 +211,7 @@ Banka Teorija(const QString& folder)
                              Tekst1250(izvor, red, QStringLiteral("odgovor2")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor3")),
                              Broj(izvor, red, QStringLiteral("tacan"), 1, 3)},
-                            kategorija.toLatin1()});
+                            kategorija.toLatin1(), MeriOdgovore(red)});
     }
     return b;
 }
@@ -199,7 +221,7 @@ Banka Situacije(const QString& folder)
     const Izvor izvor = CitajTsv(folder, QStringLiteral("situacije.tsv"),
                                  {QStringLiteral("slika"), QStringLiteral("pitanje"), QStringLiteral("odgovor1"),
                                   QStringLiteral("odgovor2"), QStringLiteral("odgovor3"), QStringLiteral("tacan")});
-    Banka b{QStringLiteral("situacije"), 3, {"-"}, {}};
+    Banka b{QStringLiteral("situacije"), 3, {"-"}, {}, true};
     for (const Red& red : izvor.redovi) {
         b.zapisi.push_back({{Tekst1250(izvor, red, QStringLiteral("pitanje")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor1")),
@@ -207,7 +229,7 @@ Banka Situacije(const QString& folder)
                              Tekst1250(izvor, red, QStringLiteral("odgovor3")),
                              Broj(izvor, red, QStringLiteral("tacan"), 1, 3),
                              Broj(izvor, red, QStringLiteral("slika"), 1, NajveciBrojSlike)},
-                            "-"});
+                            "-", MeriOdgovore(red)});
     }
     return b;
 }
@@ -216,7 +238,7 @@ Banka Raskrsnice(const QString& folder)
 {
     const Izvor izvor = CitajTsv(folder, QStringLiteral("raskrsnice.tsv"),
                                  {QStringLiteral("slika"), QStringLiteral("resenje")});
-    Banka b{QStringLiteral("raskrsnice"), 4, {"-"}, {}};
+    Banka b{QStringLiteral("raskrsnice"), 4, {"-"}, {}, false};
     for (const Red& red : izvor.redovi) {
         const QString resenje = red.polja.at(QStringLiteral("resenje"));
         bool ispravno = resenje.size() >= 1 && resenje.size() <= 9;
@@ -226,7 +248,7 @@ Banka Raskrsnice(const QString& folder)
         if (!ispravno)
             Prijavi(izvor.fajl, red.broj,
                     QStringLiteral("field \"resenje\": \"%1\" is not 1 to 9 different vehicle numbers 1-9").arg(resenje));
-        b.zapisi.push_back({{resenje.toLatin1(), Broj(izvor, red, QStringLiteral("slika"), 1, NajveciBrojSlike)}, "-"});
+        b.zapisi.push_back({{resenje.toLatin1(), Broj(izvor, red, QStringLiteral("slika"), 1, NajveciBrojSlike)}, "-", {}});
     }
     return b;
 }
@@ -268,14 +290,46 @@ QByteArray ZapisiFajl(const Banka& b, int& redniBroj)
     return izlaz;
 }
 
+// How the correct answer's length compares with the other two.
+struct Istice {
+    bool najduzi = false;        // longer than each of the others
+    bool jedanIPoPuta = false;   // at least 1.5 times as long as each of the others
+};
+
+Istice DuzinaTacnog(const Odgovori& o)
+{
+    const auto tacan = static_cast<std::size_t>(o.tacan - 1);
+    Istice i{true, true};
+    for (std::size_t j = 0; j < 3; ++j) {
+        if (j == tacan)
+            continue;
+        i.najduzi = i.najduzi && o.duzine[tacan] > o.duzine[j];
+        i.jedanIPoPuta = i.jedanIPoPuta && 2 * o.duzine[tacan] >= 3 * o.duzine[j];
+    }
+    return i;
+}
+
 int Pregled(const QString& folder)
 {
     for (const Banka& b : SveBanke(folder)) {
         for (const QByteArray& k : b.kategorije) {
             int broj = 0;
-            for (const Zapis& z : b.zapisi)
-                broj += z.kategorija == k ? 1 : 0;
+            int najduzi = 0;
+            int jedanIPoPuta = 0;
+            for (const Zapis& z : b.zapisi) {
+                if (z.kategorija != k)
+                    continue;
+                ++broj;
+                if (b.saOdgovorima) {
+                    const Istice i = DuzinaTacnog(z.odgovori);
+                    najduzi += i.najduzi ? 1 : 0;
+                    jedanIPoPuta += i.jedanIPoPuta ? 1 : 0;
+                }
+            }
             std::printf("%s %s %d\n", qPrintable(b.ime), k.constData(), broj);
+            if (b.saOdgovorima)
+                std::printf("%s %s tacan-najduzi %d/%d %d%% tacan-1.5x %d\n", qPrintable(b.ime), k.constData(), najduzi,
+                            broj, broj > 0 ? (200 * najduzi + broj) / (2 * broj) : 0, jedanIPoPuta);
         }
     }
     return 0;
