@@ -264,12 +264,9 @@ TEST_F(RealContent, TheCorrectAnswerDoesNotStandOutByItsLength)
 TEST_F(RealContent, TheoryAnswersShareOneStyle)
 {
     for (const QByteArray& kategorija : {QByteArray("B"), QByteArray("CD"), QByteArray("T")}) {
-        IsprazniTeoriju();
-        ASSERT_TRUE(UcitajTeoriju(kategorija)) << PoslednjaGreska().toStdString();
-        for (int i = 1; i <= TeorijaPitanje.GornjaGranica(); ++i) {
-            const qint16 k = TeorijaKljuc(i);
-            for (int j = 1; j <= 3; ++j) {
-                const QString odgovor = Otvori(k, TeorijaOdgovor(i, j));
+        for (const Pitanje& p : Zapisi(UcitajTeoriju(kategorija))) {
+            for (const QByteArray& sifrovan : p.odgovori) {
+                const QString odgovor = Otvori(p.kljuc, sifrovan);
                 ASSERT_FALSE(odgovor.isEmpty());
                 const QChar prvi = odgovor.front();
                 EXPECT_TRUE(prvi.isUpper() || prvi.isDigit() || prvi == QChar(0x201E))
