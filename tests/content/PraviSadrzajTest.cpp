@@ -249,7 +249,7 @@ TEST_F(RealContent, BanksAreAsLargeAsPromised)
 TEST_F(RealContent, TheCorrectAnswerDoesNotStandOutByItsLength)
 {
     const auto duzine = DuzineTacnih();
-    for (const char* kategorija : {"teorija B", "teorija CD", "teorija T"}) {
+    for (const char* kategorija : {"teorija B", "teorija CD", "teorija T", "situacije -"}) {
         SCOPED_TRACE(kategorija);
         ASSERT_EQ(duzine.count(QString::fromLatin1(kategorija)), 1u);
         const DuzinaTacnog& d = duzine.at(QString::fromLatin1(kategorija));
