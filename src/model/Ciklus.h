@@ -3,6 +3,7 @@
 #include "content/Module1.h"
 #include "content/Module2.h"
 
+#include <functional>
 #include <vector>
 
 // One draw of distinct bank records served a test at a time: `broj` records, `poTestu` per
@@ -31,3 +32,20 @@ private:
     int m_pozicija = 0;
     std::vector<int> m_izvuceno;
 };
+
+// Loads the bank afresh and draws a new cycle from it. On a failure the bank and the cycle
+// stay as they were.
+template <class Zapis>
+Module1::Greska NoviCiklus(Ciklus& ciklus, Module1::Banka<Zapis>& banka,
+    const std::function<Module1::Banka<Zapis>()>& ucitavac, Module2::Generator& generator)
+{
+    Module1::Banka<Zapis> nova = ucitavac();
+    if (nova.greska)
+        return nova.greska;
+    Ciklus novi = ciklus;
+    if (Module1::Greska g = novi.Izvuci(static_cast<int>(nova.zapisi.size()), generator))
+        return g;
+    ciklus = novi;
+    banka = std::move(nova);
+    return {};
+}

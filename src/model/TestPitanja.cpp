@@ -14,16 +14,9 @@ TestPitanja::TestPitanja(Ucitavac ucitavac, int brojPitanja, int poTestu, bool s
 Module1::Greska TestPitanja::NoviTest()
 {
     if (m_ciklus.NoviPotreban()) {
-        Module1::BankaPitanja banka = m_ucitavac();
-        if (banka.greska)
-            return banka.greska;
-        Ciklus ciklus = m_ciklus;
-        if (Module1::Greska g = ciklus.Izvuci(static_cast<int>(banka.zapisi.size()), m_generator))
+        if (Module1::Greska g = NoviCiklus(m_ciklus, m_banka, m_ucitavac, m_generator))
             return g;
-        const auto redosled = Module2::SlucajniOdgovori(m_generator, 0, 2, 3);
-        m_ciklus = ciklus;
-        m_banka = std::move(banka);
-        m_redosled = *redosled;
+        m_redosled = *Module2::SlucajniOdgovori(m_generator, 0, 2, 3);
     }
 
     Ciklus ciklus = m_ciklus;

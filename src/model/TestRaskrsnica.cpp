@@ -12,14 +12,8 @@ TestRaskrsnica::TestRaskrsnica(Ucitavac ucitavac, int brojPitanja, Module2::Gene
 Module1::Greska TestRaskrsnica::NoviTest()
 {
     if (m_ciklus.NoviPotreban()) {
-        Module1::BankaRaskrsnica banka = m_ucitavac();
-        if (banka.greska)
-            return banka.greska;
-        Ciklus ciklus = m_ciklus;
-        if (Module1::Greska g = ciklus.Izvuci(static_cast<int>(banka.zapisi.size()), m_generator))
+        if (Module1::Greska g = NoviCiklus(m_ciklus, m_banka, m_ucitavac, m_generator))
             return g;
-        m_ciklus = ciklus;
-        m_banka = std::move(banka);
     }
     const std::vector<int> par = m_ciklus.Sledeci();
     for (std::size_t f = 0; f < m_zadaci.size(); ++f) {
