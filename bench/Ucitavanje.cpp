@@ -9,10 +9,10 @@
 static void UcitajTeorijuB(benchmark::State& stanje)
 {
     for (auto _ : stanje) {
-        Module1::IsprazniTeoriju();
-        if (!Module1::UcitajTeoriju("B"))
-            stanje.SkipWithError(qPrintable(Module1::PoslednjaGreska()));
-        benchmark::DoNotOptimize(Module1::TeorijaPitanje.GornjaGranica());
+        const Module1::BankaPitanja banka = Module1::UcitajTeoriju("B");
+        if (banka.greska)
+            stanje.SkipWithError(qPrintable(banka.greska.opis));
+        benchmark::DoNotOptimize(banka.zapisi.size());
     }
 }
 BENCHMARK(UcitajTeorijuB)->Unit(benchmark::kMicrosecond);
@@ -20,9 +20,9 @@ BENCHMARK(UcitajTeorijuB)->Unit(benchmark::kMicrosecond);
 static void UcitajSveZnakove(benchmark::State& stanje)
 {
     for (auto _ : stanje) {
-        Module1::IsprazniZnakove();
-        if (!Module1::UcitajSveZnakove())
-            stanje.SkipWithError(qPrintable(Module1::PoslednjaGreska()));
+        const Module1::BankaZnakova banka = Module1::UcitajSveZnakove();
+        if (banka.greska)
+            stanje.SkipWithError(qPrintable(banka.greska.opis));
     }
 }
 BENCHMARK(UcitajSveZnakove)->Unit(benchmark::kMicrosecond);

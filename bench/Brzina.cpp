@@ -1,0 +1,244 @@
+// Start, open and memory of the program against a bare Qt floor, measured side by side in one
+// run. Run by hand:  QT_QPA_PLATFORM=offscreen build/bench/karuvel_brzina [rounds]
+//
+// start: from just before the process is started to the first paint of its first window
+//        (the program's splash; the floor: an empty 800 x 600 window), median of runs.
+// open:  from the menu command to the first paint of the activity window, against the same
+//        window class built with its controls and no content, shown the same way.
+// memory: resident size after opening every activity again and again (rounds 10 and 50),
+//        against a frame with the same menus opening the windows without content.
+#include "help/PomocProzor.h"
+#include "intersections/Raskrsnice.h"
+#include "shell/Karuvel.h"
+#include "signs/Znakovi.h"
+#include "signs/ZnakoviTest.h"
+#include "situations/Situacije.h"
+#include "theory/Teorija.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+qint64 Sada()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double Medijana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Waits for the first paint of any widget for which `ciljni` holds.
+class PrviCrtez : public QObject {
+public:
+    explicit PrviCrtez(std::function<bool(QObject*)> ciljni) : m_ciljni(std::move(ciljni)) { qApp->installEventFilter(this); }
+    ~PrviCrtez() override { qApp->removeEventFilter(this); }
+    void Cekaj()
+    {
+        while (!m_gotovo)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !m_gotovo && m_ciljni(o))
+            m_gotovo = true;
+        return false;
+    }
+
+private:
+    std::function<bool(QObject*)> m_ciljni;
+    bool m_gotovo = false;
+};
+
+// The child of `start`: shows the program (or the floor) and prints the time to its first paint.
+int Start(bool program, qint64 pocetak)
+{
+    int argc = 1;
+    char ime[] = "karuvel";
+    char* argv[] = { ime, nullptr };
+    QApplication app(argc, argv);
+    if (program) {
+        PrviCrtez crtez([](QObject* o) { return o->inherits("Uvodna"); });
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/program/ikona.png")));
+        Karuvel glavni;
+        glavni.show();
+        glavni.OProgramu_Click();
+        crtez.Cekaj();
+    } else {
+        QWidget prozor;
+        PrviCrtez crtez([&](QObject* o) { return o == &prozor; });
+        prozor.resize(800, 600);
+        prozor.show();
+        crtez.Cekaj();
+    }
+    std::printf("%lld\n", static_cast<long long>(Sada() - pocetak));
+    return 0;
+}
+
+double MeriStart(const QString& sebe, const char* vrsta, int puta)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < puta; ++i) {
+        QProcess p;
+        const qint64 pocetak = Sada();
+        p.start(sebe, { QStringLiteral("start"), QString::fromLatin1(vrsta), QString::number(pocetak) });
+        p.waitForFinished(30000);
+        ms.push_back(p.readAllStandardOutput().trimmed().toLongLong() / 1e6);
+    }
+    return Medijana(ms);
+}
+
+struct Aktivnost {
+    const char* ime;                      // the menu command
+    std::function<QWidget*(Karuvel*)> prazan;  // the same window without content
+};
+
+std::vector<Aktivnost> Aktivnosti()
+{
+    return {
+        { "Znak_1", [](Karuvel* k) { return new Znakovi(1, k); } },
+        { "TestSaZnakovima", [](Karuvel* k) { return new ZnakoviTest(Module2::Generator(1), k); } },
+        { "TeorijaB", [](Karuvel* k) { return new Teorija("B", 20, Module2::Generator(1), k); } },
+        { "TeorijaT", [](Karuvel* k) { return new Teorija("T", 10, Module2::Generator(1), k); } },
+        { "SituacijeP", [](Karuvel* k) { return new Situacije(20, Module2::Generator(1), k); } },
+        { "RaskrsniceP", [](Karuvel* k) { return new Raskrsnice(2, Module2::Generator(1), k); } },
+    };
+}
+
+// The newest activity window inside the frame.
+bool JeAktivnost(Karuvel& glavni, QObject* o)
+{
+    auto* w = qobject_cast<QWidget*>(o);
+    return w && qobject_cast<QMdiSubWindow*>(w->parentWidget()) && glavni.Povrsina()->isAncestorOf(w);
+}
+
+double OtvoriProgram(Karuvel& glavni, const char* komanda)
+{
+    PrviCrtez crtez([&](QObject* o) { return JeAktivnost(glavni, o); });
+    QElapsedTimer t;
+    t.start();
+    glavni.findChild<QAction*>(QString::fromLatin1(komanda))->trigger();
+    crtez.Cekaj();
+    return t.nsecsElapsed() / 1e6;
+}
+
+double OtvoriPrazan(Karuvel& glavni, const Aktivnost& a)
+{
+    PrviCrtez crtez([&](QObject* o) { return JeAktivnost(glavni, o); });
+    QElapsedTimer t;
+    t.start();
+    glavni.ZatvoriOstale();
+    QWidget* prozor = a.prazan(&glavni);
+    QMdiSubWindow* podprozor = glavni.Povrsina()->addSubWindow(prozor);
+    podprozor->setAttribute(Qt::WA_DeleteOnClose);
+    podprozor->showMaximized();
+    crtez.Cekaj();
+    return t.nsecsElapsed() / 1e6;
+}
+
+long RssKb()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> delovi = f.readAll().split(' ');
+    return delovi.size() > 1 ? delovi[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+// The child of `memory`: opens every activity (or its window without content) round after
+// round and prints the resident size after round 10 and after the last round.
+int Memorija(bool program, int krugova)
+{
+    int argc = 1;
+    char ime[] = "karuvel";
+    char* argv[] = { ime, nullptr };
+    QApplication app(argc, argv);
+    Karuvel glavni { Module2::Generator(1) };
+    glavni.show();
+    QApplication::processEvents();
+    long krug10 = 0;
+    for (int krug = 1; krug <= krugova; ++krug) {
+        for (const Aktivnost& a : Aktivnosti()) {
+            if (program)
+                OtvoriProgram(glavni, a.ime);
+            else
+                OtvoriPrazan(glavni, a);
+        }
+        if (krug == 10)
+            krug10 = RssKb();
+    }
+    glavni.ZatvoriOstale();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::printf("%ld %ld\n", krug10, RssKb());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && qstrcmp(argv[1], "start") == 0)
+        return Start(qstrcmp(argv[2], "program") == 0, QByteArray(argv[3]).toLongLong());
+    if (argc == 4 && qstrcmp(argv[1], "memorija") == 0)
+        return Memorija(qstrcmp(argv[2], "program") == 0, atoi(argv[3]));
+
+    const int krugova = argc > 1 ? std::max(10, atoi(argv[1])) : 50;
+    QApplication app(argc, argv);
+    const QString sebe = QCoreApplication::applicationFilePath();
+
+    const double startProgram = MeriStart(sebe, "program", 15);
+    const double startPrazan = MeriStart(sebe, "bare", 15);
+    std::printf("start    program %7.2f ms   bare %7.2f ms   ratio %.2f\n", startProgram, startPrazan, startProgram / startPrazan);
+
+    Karuvel glavni { Module2::Generator(1) };
+    glavni.show();
+    QApplication::processEvents();
+    for (const Aktivnost& a : Aktivnosti()) {
+        std::vector<double> program, prazan;
+        for (int i = 0; i < 15; ++i) {
+            program.push_back(OtvoriProgram(glavni, a.ime));
+            prazan.push_back(OtvoriPrazan(glavni, a));
+        }
+        const double p = Medijana(program), q = Medijana(prazan);
+        std::printf("open     %-16s program %7.2f ms   bare %7.2f ms   ratio %.2f\n", a.ime, p, q, p / q);
+    }
+
+    // Memory, each side in a process of its own.
+    long rss[2][2] {};
+    for (int strana = 0; strana < 2; ++strana) {
+        QProcess p;
+        p.start(sebe, { QStringLiteral("memorija"), strana == 0 ? QStringLiteral("program") : QStringLiteral("bare"),
+                          QString::number(krugova) });
+        p.waitForFinished(600000);
+        const QList<QByteArray> brojevi = p.readAllStandardOutput().simplified().split(' ');
+        if (brojevi.size() == 2) {
+            rss[strana][0] = brojevi[0].toLong();
+            rss[strana][1] = brojevi[1].toLong();
+        }
+    }
+    std::printf("memory   program %ld kB (round 10) -> %ld kB (round %d), growth %ld kB\n", rss[0][0], rss[0][1], krugova,
+        rss[0][1] - rss[0][0]);
+    std::printf("memory   bare    %ld kB (round 10) -> %ld kB (round %d), growth %ld kB\n", rss[1][0], rss[1][1], krugova,
+        rss[1][1] - rss[1][0]);
+    std::printf("memory   program over bare: %ld kB\n", rss[0][1] - rss[1][1]);
+    return 0;
+}
