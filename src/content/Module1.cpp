@@ -98,10 +98,10 @@ QString Opis(int resurs, int zapis, const QString& sta)
     return QStringLiteral("TEKST %1, zapis %2: %3").arg(resurs).arg(zapis).arg(sta);
 }
 
-// One pass over the record file: reads every record, checks it, counts (and stores) the
+// One pass over the record file: reads every record, checks it, counts and stores the
 // records taken.
 bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
-            const Skladiste* skladiste, int& broj, Greska& g)
+            const Skladiste& skladiste, int& broj, Greska& g)
 {
     QFile f(put);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -140,15 +140,16 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
             break;
         case Ishod::Uzima:
             ++broj;
-            if (skladiste)
-                (*skladiste)(polja, *kljuc);
+            skladiste(polja, *kljuc);
             break;
         }
     }
     return true;
 }
 
-// The reading procedure shared by the loaders: extract, count, fill, delete.
+// The reading procedure shared by the loaders: extract, read, delete. Counting the records
+// and then filling the bank in a second pass over the same file would give the same bank, so
+// one pass does both.
 Greska Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& skladiste)
 {
     Greska g = IzdvojiTekst(static_cast<qint16>(resurs));
@@ -163,17 +164,10 @@ Greska Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& 
         return g;
     }
     int broj = 0;
-    if (!Prolaz(put, resurs, brojPolja, filter, nullptr, broj, g))
+    if (!Prolaz(put, resurs, brojPolja, filter, skladiste, broj, g))
         return g;
-    if (broj == 0) {
+    if (broj == 0)
         g.opis = QStringLiteral("TEKST %1: nijedan zapis nije izabran").arg(resurs);
-        return g;
-    }
-    int popunjeno = 0;
-    if (!Prolaz(put, resurs, brojPolja, filter, &skladiste, popunjeno, g))
-        return g;
-    if (popunjeno != broj)
-        g.opis = QStringLiteral("TEKST %1: drugi prolaz našao %2 zapisa umesto %3").arg(resurs).arg(popunjeno).arg(broj);
     return g;
 }
 
@@ -313,10 +307,13 @@ BankaZnakova UcitajSveZnakove()
 
 BankaPitanja UcitajTeoriju(const QByteArray& kategorija)
 {
+    // Only the records of the category are read further.
     const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
+        if (Desifruj(p, 1, kt) != kategorija)
+            return Ishod::Preskace;
         if (!ProveriBroj(p, 6, kt, 1, 3, QStringLiteral("tačan odgovor"), greska))
             return Ishod::Greska;
-        return Desifruj(p, 1, kt) == kategorija ? Ishod::Uzima : Ishod::Preskace;
+        return Ishod::Uzima;
     };
     return Napuni<Pitanje>(2, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
         return Pitanje { p[1].tekst, { p[2].tekst, p[3].tekst, p[4].tekst }, p[5].tekst, {}, kljuc };

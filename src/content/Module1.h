@@ -1,7 +1,7 @@
 // Module1: the content banks and their loaders.
 //
-// Each loader copies its TEKST resource into the record file "sc~101.tmp", reads the file
-// in two passes (count, then fill), deletes it and returns the bank as a value.
+// Each loader copies its TEKST resource into the record file "sc~101.tmp", reads the file,
+// deletes it and returns the bank as a value.
 #pragma once
 
 #include <QByteArray>
@@ -82,8 +82,7 @@ Greska IzdvojiTekst(qint16 n);
 using Izvor = std::function<std::optional<QByteArray>(int)>;
 void PostaviIzvor(Izvor izvor);
 
-// Loaders. Each extracts its resource, reads the record file twice (count, then fill) and
-// deletes it. They fail on: record file missing, resource missing, unreadable record, key
+// Loaders. Each extracts its resource, reads the record file and deletes it. They fail on: record file missing, resource missing, unreadable record, key
 // number outside 16 bits, a number field that does not read as a number, or no record
 // taken; then the bank has no records, no record file remains and Banka::greska says what
 // went wrong. They show no message.

@@ -13,11 +13,16 @@ QString Entiteti(QString s)
     return s;
 }
 
-QString Atribut(const QString& atributi, const QString& ime)
+// The expression that finds attribute `ime`, made once per attribute name.
+QRegularExpression IzrazAtributa(const QString& ime)
 {
-    const QRegularExpression re(QStringLiteral("\\b%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))").arg(ime),
+    return QRegularExpression(QStringLiteral("\\b%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))").arg(ime),
         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = re.match(atributi);
+}
+
+QString Atribut(const QString& atributi, const QRegularExpression& izraz)
+{
+    const QRegularExpressionMatch m = izraz.match(atributi);
     if (!m.hasMatch())
         return {};
     for (int i = 1; i <= 3; ++i) {
@@ -38,6 +43,9 @@ QList<PomocSadrzaj::Stavka> PomocSadrzaj::Procitaj(const QString& hhc)
     Stavka nova;
 
     static const QRegularExpression oznaka(QStringLiteral("<\\s*(/?)\\s*([A-Za-z]+)([^>]*)>"));
+    static const QRegularExpression atributTip = IzrazAtributa(QStringLiteral("type"));
+    static const QRegularExpression atributIme = IzrazAtributa(QStringLiteral("name"));
+    static const QRegularExpression atributVrednost = IzrazAtributa(QStringLiteral("value"));
     for (auto it = oznaka.globalMatch(hhc); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         const bool zatvara = !m.captured(1).isEmpty();
@@ -55,7 +63,7 @@ QList<PomocSadrzaj::Stavka> PomocSadrzaj::Procitaj(const QString& hhc)
         } else if (ime == u"object") {
             if (!zatvara) {
                 uObjektu = true;
-                stranica = Atribut(atributi, QStringLiteral("type")).compare(u"text/sitemap", Qt::CaseInsensitive) == 0;
+                stranica = Atribut(atributi, atributTip).compare(u"text/sitemap", Qt::CaseInsensitive) == 0;
                 nova = Stavka {};
             } else if (uObjektu) {
                 uObjektu = false;
@@ -63,8 +71,8 @@ QList<PomocSadrzaj::Stavka> PomocSadrzaj::Procitaj(const QString& hhc)
                     otvorene.last()->append(nova);
             }
         } else if (ime == u"param" && uObjektu) {
-            const QString naziv = Atribut(atributi, QStringLiteral("name"));
-            const QString vrednost = Atribut(atributi, QStringLiteral("value"));
+            const QString naziv = Atribut(atributi, atributIme);
+            const QString vrednost = Atribut(atributi, atributVrednost);
             if (naziv.compare(u"Name", Qt::CaseInsensitive) == 0)
                 nova.ime = vrednost;
             else if (naziv.compare(u"Local", Qt::CaseInsensitive) == 0)
