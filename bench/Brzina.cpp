@@ -10,6 +10,7 @@
 #include "help/PomocProzor.h"
 #include "intersections/Raskrsnice.h"
 #include "shell/Karuvel.h"
+#include "widgets/Izgled.h"
 #include "signs/Znakovi.h"
 #include "signs/ZnakoviTest.h"
 #include "situations/Situacije.h"
@@ -78,7 +79,7 @@ int Start(bool program, qint64 pocetak)
     QApplication app(argc, argv);
     if (program) {
         PrviCrtez crtez([](QObject* o) { return o->inherits("Uvodna"); });
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/program/ikona.png")));
+        QApplication::setWindowIcon(Izgled::Ikona());
         Karuvel glavni;
         glavni.show();
         glavni.OProgramu_Click();

@@ -1,4 +1,5 @@
 #include "shell/Karuvel.h"
+#include "widgets/Izgled.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -15,7 +16,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Karuvel"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/program/ikona.png")));
+    QApplication::setWindowIcon(Izgled::Ikona());
 
     Karuvel glavni;
     glavni.show();

@@ -32,3 +32,14 @@ for svg in "${files[@]}"; do
   esac
   echo "$svg -> $out ($(identify -format '%wx%h' "$out[0]"))"
 done
+
+# The window icon in the sizes the program shows it at.
+for svg in "${files[@]}"; do
+  if [ "$svg" = art/program/ikona.png.svg ]; then
+    for s in 16 32 48; do
+      rsvg-convert -w "$s" -h "$s" "$svg" -o "$tmp/p.png"
+      convert "$tmp/p.png" -strip "resources/program/ikona-$s.png"
+      echo "$svg -> resources/program/ikona-$s.png"
+    done
+  fi
+done

@@ -8,6 +8,7 @@
 #include "signs/ZnakoviTest.h"
 #include "situations/Situacije.h"
 #include "theory/Teorija.h"
+#include "widgets/Izgled.h"
 #include "widgets/Poruke.h"
 
 #include <QApplication>
@@ -49,7 +50,7 @@ Karuvel::Karuvel(Module2::Generator generator, QWidget* parent)
 {
     setObjectName(QStringLiteral("Karuvel"));
     setWindowTitle(Naslov);
-    setWindowIcon(QIcon(QStringLiteral(":/program/ikona.png")));
+    setWindowIcon(Izgled::Ikona());
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIForm"));

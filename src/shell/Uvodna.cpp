@@ -26,7 +26,7 @@ struct Panel {
 
 Uvodna::Uvodna(QWidget* parent)
     : Prozor(parent)
-    , m_pozadina(QStringLiteral(":/program/pozadina.jpg"))
+    , m_pozadina(Izgled::PripremljenaSlika(QStringLiteral(":/program/pozadina.ksl")))
 {
     setObjectName(QStringLiteral("Uvodna"));
     setWindowTitle(QStringLiteral("Uvodna"));
@@ -71,7 +71,7 @@ Uvodna::Uvodna(QWidget* parent)
     m_image1_4 = new QLabel(this);
     m_image1_4->setObjectName(QStringLiteral("Image1_4"));
     m_image1_4->setGeometry(Izgled::Tvipovi(2880, 2160, 6000, 4500));
-    m_image1_4->setPixmap(QPixmap(QStringLiteral(":/program/naslov.gif")));
+    m_image1_4->setPixmap(QPixmap::fromImage(Izgled::PripremljenaSlika(QStringLiteral(":/program/naslov.ksl"))));
 
     m_label1[4] = new QLabel(this);
     m_label1[4]->setObjectName(QStringLiteral("Label1_4"));
@@ -107,7 +107,7 @@ void Uvodna::Timer1_Timer()
 void Uvodna::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_pozadina);
+    painter.drawImage(0, 0, m_pozadina);
 }
 
 void Uvodna::closeEvent(QCloseEvent* event)

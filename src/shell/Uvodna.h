@@ -2,7 +2,7 @@
 
 #include "widgets/Prozor.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <array>
 
 class QTimer;
@@ -32,7 +32,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPixmap m_pozadina;
+    QImage m_pozadina;
     std::array<QLabel*, 5> m_label1 {};
     QLabel* m_image1_4 = nullptr;
     QLabel* m_label6 = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QResource>
+#include <QtEndian>
 
 namespace Izgled {
 
@@ -41,6 +43,36 @@ void Boje(QWidget* w, const QColor& tekst, const QColor& pozadina)
 {
     BojaTeksta(w, tekst);
     Pozadina(w, pozadina);
+}
+
+const QIcon& Ikona()
+{
+    static const QIcon ikona = [] {
+        QIcon i;
+        for (const int strana : { 16, 32, 48 })
+            i.addFile(QStringLiteral(":/program/ikona-%1.png").arg(strana), QSize(strana, strana));
+        return i;
+    }();
+    return ikona;
+}
+
+QImage PripremljenaSlika(const QString& resurs)
+{
+    const QResource r(resurs);
+    if (!r.isValid() || r.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    const uchar* b = r.data();
+    const qint64 velicina = r.size();
+    constexpr qint64 Zaglavlje = 16;
+    if (velicina < Zaglavlje || QByteArray::fromRawData(reinterpret_cast<const char*>(b), 4) != "KSL1")
+        return {};
+    const qint64 sirina = qFromLittleEndian<quint32>(b + 4);
+    const qint64 visina = qFromLittleEndian<quint32>(b + 8);
+    const auto format = static_cast<QImage::Format>(qFromLittleEndian<quint32>(b + 12));
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+        || sirina <= 0 || visina <= 0 || sirina > 16384 || visina > 16384 || Zaglavlje + sirina * visina * 4 != velicina)
+        return {};
+    return QImage(b + Zaglavlje, int(sirina), int(visina), int(sirina * 4), format);
 }
 
 void Naslov(QLabel* label)

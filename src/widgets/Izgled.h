@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QImage>
 #include <QRect>
 
 class QLabel;
@@ -29,6 +31,14 @@ QPushButton* Dugme(QWidget* roditelj, const QString& ime, const QString& natpis,
 
 // A flat face of one colour with a raised edge, painted so by every widget style.
 void LiceDugmeta(QPushButton* dugme, const QColor& boja);
+
+// A picture prepared at build time in the form it is drawn in (karuvel-slika), used in place
+// in the program's resources without decoding. A null image when the resource is missing
+// or not such a picture.
+QImage PripremljenaSlika(const QString& resurs);
+
+// The program's icon in the sizes it is shown at, made once.
+const QIcon& Ikona();
 
 // The heading label every activity window carries: 600 wide, centred, Arial 18 bold,
 // light blue on black.
