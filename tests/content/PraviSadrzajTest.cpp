@@ -226,9 +226,9 @@ TEST_F(RealContent, SignRecordsOneToTwentyUseTheirOwnPicture)
 TEST_F(RealContent, BanksAreAsLargeAsPromised)
 {
     const auto pregled = Pregled();
-    EXPECT_GE(pregled.at(QStringLiteral("teorija B")), 250);
-    EXPECT_GE(pregled.at(QStringLiteral("teorija CD")), 80);
-    EXPECT_GE(pregled.at(QStringLiteral("teorija T")), 50);
+    EXPECT_GE(pregled.at(QStringLiteral("teorija B")), 500);
+    EXPECT_GE(pregled.at(QStringLiteral("teorija CD")), 160);
+    EXPECT_GE(pregled.at(QStringLiteral("teorija T")), 100);
     EXPECT_GE(pregled.at(QStringLiteral("situacije -")), 42);
 
     std::map<int, int> poSlici;
