@@ -146,11 +146,15 @@ TEST_F(Katalog, DescriptionsAreTheSignsOfTheCategoryInBankOrder)
     Znakovi* k = OtvorenKatalog();
     ASSERT_NE(k, nullptr);
     ASSERT_EQ(k->Broj(), 2);
-    EXPECT_TRUE(Kontrola<QLabel>(k, "Label2_1")->text().contains(QStringLiteral("150 m")));
-    EXPECT_TRUE(Kontrola<QLabel>(k, "Label2_2")->text().contains(QStringLiteral("raskrsnicu")));
+    auto* prvi = Kontrola<QLabel>(k, "Label2_1");
+    auto* drugi = Kontrola<QLabel>(k, "Label2_2");
+    auto* slika = Kontrola<QLabel>(k, "Image1_1");
+    ASSERT_TRUE(prvi && drugi && slika);
+    EXPECT_TRUE(prvi->text().contains(QStringLiteral("150 m")));
+    EXPECT_TRUE(drugi->text().contains(QStringLiteral("raskrsnicu")));
     // And the picture of the first one is ZNAK 19.
     const QImage ocekivana(QStringLiteral(":/ZNAK/19"));
-    EXPECT_EQ(Kontrola<QLabel>(k, "Image1_1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+    EXPECT_EQ(slika->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
         ocekivana.convertToFormat(QImage::Format_ARGB32));
 }
 
