@@ -40,13 +40,13 @@ Znakovi::Znakovi(qint16 kategorija, QWidget* parent)
 
     // The hidden templates the signs are copied from.
     auto* slika = new QLabel(frame);
-    slika->setObjectName(QStringLiteral("m_image1_0"));
+    slika->setObjectName(QStringLiteral("Image1_0"));
     slika->setGeometry(Izgled::Tvipovi(LevoSlike, Raspored::VrhSablona, 675, Raspored::VisinaSablona));
     slika->hide();
     m_image1.push_back(slika);
 
     auto* opis = new QLabel(frame);
-    opis->setObjectName(QStringLiteral("m_label2_0"));
+    opis->setObjectName(QStringLiteral("Label2_0"));
     opis->setGeometry(Izgled::Tvipovi(LevoOpisa, 210, 8025, 300));
     opis->setFont(Izgled::Arial(9.75, true));
     Izgled::BojaTeksta(opis, Plava());
@@ -81,7 +81,7 @@ Module1::Greska Znakovi::Ucitaj()
                 return { ucitavac.Err().Description };
 
             auto* image = new QLabel(frame);
-            image->setObjectName(QStringLiteral("m_image1_%1").arg(i));
+            image->setObjectName(QStringLiteral("Image1_%1").arg(i));
             image->setPixmap(QPixmap::fromImage(slika));
             image->setGeometry(m_image1[0]->x(), 0, slika.width(), slika.height());
             image->show();
@@ -89,7 +89,7 @@ Module1::Greska Znakovi::Ucitaj()
             visine.push_back(slika.height() * Izgled::TvipaPoPikselu);
 
             auto* opis = new QLabel(frame);
-            opis->setObjectName(QStringLiteral("m_label2_%1").arg(i));
+            opis->setObjectName(QStringLiteral("Label2_%1").arg(i));
             opis->setFont(m_label2[0]->font());
             opis->setPalette(m_label2[0]->palette());
             opis->setWordWrap(true);

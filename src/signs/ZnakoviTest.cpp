@@ -147,7 +147,7 @@ Module1::Greska ZnakoviTest::Prikazi()
     }
     for (int i = 1; i <= BrojOpisa; ++i)
         m_label2[i]->setText(Tekst::izCp1250(m_test.Opis(i - 1)));
-    m_izabrano = 0;
+    // The selected option survives a new test; only its highlight goes.
     OsveziOpcije();
 
     for (int j = 1; j <= BrojSlika; ++j)

@@ -1,6 +1,7 @@
-#include "Fiksture.h"
-#include "Pomoc.h"
-#include "TestPomoc.h"
+// The sign test window: ten pictures, eight descriptions, placing an option by clicks or by
+// typing, the check, "Nov TEST" with its lock, the progress disc, and the window opened by
+// the main window's command with its failures.
+#include "GuiTest.h"
 
 #include "content/Kriptovanje.h"
 #include "content/Module1.h"
@@ -23,20 +24,59 @@
 #include <memory>
 #include <set>
 
-using ZnakoviPomoc::Kontrola;
-
 namespace {
 
 const QColor Bela(Qt::white);
 
-class TestZnakova : public ::testing::Test {
+// The base of the sign-test fixtures.
+class ProzorZnakova : public GuiTest {
+protected:
+    // "Nov TEST" on the lock's own timer, shortened: the click locks the button, the timer
+    // lets it go again.
+    static void NovTest(QWidget* prozor)
+    {
+        auto* dugme = Kontrola<QPushButton>(prozor, "Command2");
+        auto* timer = Kontrola<QTimer>(prozor, "Timer1");
+        ASSERT_TRUE(dugme && timer);
+        ASSERT_TRUE(dugme->isEnabled());
+        timer->setInterval(30);
+        QTest::mouseClick(dugme, Qt::LeftButton);
+        EXPECT_FALSE(dugme->isEnabled());
+        EXPECT_TRUE(QTest::qWaitFor([dugme] { return dugme->isEnabled(); }, 3000)) << "the lock never lets go";
+        EXPECT_FALSE(timer->isActive());
+    }
+
+    // What a message says below the general one; empty when it does not start with it.
+    static QString OpisPoruke(const QString& poruka)
+    {
+        return poruka.startsWith(Module1::PorukaGreske) ? poruka.mid(Module1::PorukaGreske.size()).trimmed()
+                                                        : QString();
+    }
+
+    // Sign records 1..n of the fixture, each showing its own picture.
+    static QByteArray ZapisiZnakova(int n)
+    {
+        QByteArray b;
+        for (int s = 1; s <= n; ++s)
+            b += Fiksture::Zapis(qint16(s), { "1", "znak", QByteArray::number(s) });
+        return Fiksture::Dopuni(b);
+    }
+};
+
+class TestZnakova : public ProzorZnakova {
 protected:
     void SetUp() override
     {
-        Module2::PostaviSeme(7);
-        m_prozor = std::make_unique<ZnakoviTest>();
-        ASSERT_TRUE(m_prozor->Ucitan());
+        Module1::PostaviIzvor({});  // the program's own signs
+        m_prozor = std::make_unique<ZnakoviTest>(Seme());
+        const Module1::Greska greska = m_prozor->Ucitaj();
+        ASSERT_FALSE(greska) << greska.opis.toStdString();
         m_prozor->show();
+    }
+    void TearDown() override
+    {
+        m_prozor.reset();
+        GuiTest::TearDown();
     }
 
     QLabel* Broj(int i) const { return Kontrola<QLabel>(m_prozor.get(), QStringLiteral("Label1_%1").arg(i)); }
@@ -97,19 +137,20 @@ protected:
 
 TEST_F(TestZnakova, EachTestShowsTenSignsEightDescriptionsAndTwoPicturesWithoutOne)
 {
-    // The real descriptions of signs 1..20.
-    ASSERT_TRUE(Module1::UcitajSveZnakove());
+    // The real descriptions of signs 1..20: sign s is record s of the bank.
+    const Module1::BankaZnakova banka = Module1::UcitajSveZnakove();
+    ASSERT_FALSE(banka.greska);
+    ASSERT_GE(banka.zapisi.size(), 20u);
     std::vector<QString> opisZnaka(21);
-    for (int s = 1; s <= 20; ++s)
-        opisZnaka[std::size_t(s)] = Tekst::izCp1250(
-            Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(Module1::ZnakKljuc(s)), Module1::ZnakOpis(s)));
+    for (int s = 1; s <= 20; ++s) {
+        const Module1::Znak& z = banka.zapisi[std::size_t(s - 1)];
+        opisZnaka[std::size_t(s)] = Tekst::izCp1250(Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(z.kljuc), z.opis));
+    }
 
     for (int test = 0; test < 4; ++test) {
         SCOPED_TRACE(test);
-        if (test > 0) {
-            m_prozor->Timer1_Timer();
-            Klik(Dugme("Command2"));
-        }
+        if (test > 0)
+            NovTest(m_prozor.get());
         std::set<int> znakovi;
         std::vector<int> znakSlike(11);
         for (int j = 1; j <= 10; ++j) {
@@ -190,8 +231,7 @@ TEST_F(TestZnakova, ChoosingAnOptionAndThenAPictureOrItsBoxWritesItsNumber)
     const Slucaj slucajevi[] = { { false, false }, { true, false }, { false, true }, { true, true } };
     for (const Slucaj& s : slucajevi) {
         SCOPED_TRACE(testing::Message() << "description " << s.opisom << ", box " << s.poljem);
-        m_prozor->Timer1_Timer();
-        Klik(Dugme("Command2"));
+        NovTest(m_prozor.get());
 
         Klik(s.opisom ? Opis(2) : Broj(2));
         OcekujIzabrano(2);
@@ -284,13 +324,15 @@ TEST_F(TestZnakova, NewTestResetsTheBoxesKeepsTheSelectionAndRestsFiveSeconds)
     Klik(Opis(6));
 
     QPushButton* nov = Dugme("Command2");
-    auto* timer = m_prozor->findChild<QTimer*>("Timer1");
+    auto* timer = Kontrola<QTimer>(m_prozor.get(), "Timer1");
     ASSERT_NE(timer, nullptr);
     EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 5000);
+    timer->setInterval(30);
     Klik(nov);
     EXPECT_FALSE(nov->isEnabled());
     EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 5000);
 
     for (int j = 1; j <= 10; ++j) {
         SCOPED_TRACE(j);
@@ -306,51 +348,72 @@ TEST_F(TestZnakova, NewTestResetsTheBoxesKeepsTheSelectionAndRestsFiveSeconds)
     Klik(Slika(3));
     EXPECT_EQ(Polje(3)->text(), "6");
 
-    m_prozor->Timer1_Timer();
-    EXPECT_TRUE(nov->isEnabled());
+    // A click while locked composes nothing; the timer lets the button go.
+    Klik(nov);
+    EXPECT_EQ(Polje(3)->text(), "6");
+    EXPECT_TRUE(QTest::qWaitFor([nov] { return nov->isEnabled(); }, 3000)) << "the lock never lets go";
     EXPECT_FALSE(timer->isActive());
 }
 
 TEST_F(TestZnakova, TheProgressDiscCountsThePicturesAndCloses)
 {
-    ZnakoviPomoc::PracenjeProgresa pracenje;
-    m_prozor->NoviTest();
+    PracenjeProgresa pracenje;
+    Klik(Dugme("Command2"));
     std::vector<std::pair<int, int>> ocekivano;
     for (int j = 0; j < 10; ++j)
         ocekivano.emplace_back(j, 10);
     EXPECT_EQ(pracenje.koraci, ocekivano);
-    EXPECT_EQ(ZnakoviPomoc::OtvoreniProgresi(), 0);
+    EXPECT_EQ(OtvoreniProgresi(), 0);
 }
 
 // Through the main window: the menu command, activation, and content that cannot be loaded.
-class TestZnakovaUGlavnom : public ::testing::Test {
+class TestZnakovaUGlavnom : public ProzorZnakova {
 protected:
     void SetUp() override
     {
-        m_glavni.show();
-        m_glavni.OProgramu_Click();
+        Module1::PostaviIzvor({});  // the program's own signs unless a case installs fixture records
+        m_glavni->show();
+        m_glavni->OProgramu_Click();
     }
     void TearDown() override
     {
-        m_glavni.ZatvoriOstale();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_glavni->ZatvoriOstale();
+        m_glavni.reset();
+        GuiTest::TearDown();
     }
     void Otvori()
     {
-        m_glavni.findChild<QAction*>("TestSaZnakovima")->trigger();
+        if (QAction* komanda = Kontrola<QAction>(m_glavni.get(), "TestSaZnakovima"))
+            komanda->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     ZnakoviTest* Otvoren() const
     {
-        const QList<QMdiSubWindow*> w = m_glavni.Povrsina()->subWindowList();
+        const QList<QMdiSubWindow*> w = m_glavni->Povrsina()->subWindowList();
         return w.size() == 1 ? qobject_cast<ZnakoviTest*>(w.front()->widget()) : nullptr;
     }
-    Karuvel m_glavni;
+
+    // Sign records that cannot make a test, and what the message names below the general one.
+    struct Neupotrebljivo {
+        const char* opis;
+        std::optional<QByteArray> resurs;
+        QStringList reci;
+    };
+    static std::vector<Neupotrebljivo> NeupotrebljiviZnakovi()
+    {
+        return {
+            { "records missing", std::nullopt, { "TEKST 1" } },
+            // The test needs signs 1 to 20: a refused draw, described.
+            { "19 signs", ZapisiZnakova(19), { "19", "20" } },
+        };
+    }
+
+    std::unique_ptr<Karuvel> m_glavni = std::make_unique<Karuvel>(Seme());
 };
 
 TEST_F(TestZnakovaUGlavnom, TheCommandOpensTheTestMaximisedWithItsHeading)
 {
-    ASSERT_FALSE(m_glavni.isMaximized());
+    ASSERT_FALSE(m_glavni->isMaximized());
     Otvori();
     ZnakoviTest* t = Otvoren();
     ASSERT_NE(t, nullptr);
@@ -358,30 +421,27 @@ TEST_F(TestZnakovaUGlavnom, TheCommandOpensTheTestMaximisedWithItsHeading)
     EXPECT_EQ(Kontrola<QPushButton>(t, "Command1")->text(), "Provera");
     EXPECT_EQ(Kontrola<QPushButton>(t, "Command2")->text(), "Nov TEST");
     EXPECT_EQ(Kontrola(t, "Picture2")->palette().color(QPalette::Window), QColor(192, 192, 192));
-    EXPECT_TRUE(m_glavni.isMaximized());
+    EXPECT_TRUE(m_glavni->isMaximized());
 }
 
 TEST_F(TestZnakovaUGlavnom, ContentThatCannotBeLoadedGivesAMessageAndNoWindow)
 {
-    using namespace Fiksture;
-    // Nineteen signs only: the test needs signs 1 to 20.
-    QByteArray devetnaest;
-    for (int s = 1; s <= 19; ++s)
-        devetnaest += Zapis(qint16(s), { "1", "znak", QByteArray::number(s) });
-
-    for (const std::optional<QByteArray>& resurs : { std::optional<QByteArray>(), std::optional(Dopuni(devetnaest)) }) {
-        SCOPED_TRACE(resurs ? "19 signs" : "records missing");
-        TestPomoc::Poruke poruke;
+    for (const Neupotrebljivo& s : NeupotrebljiviZnakovi()) {
+        SCOPED_TRACE(s.opis);
+        const qsizetype pre = poruke.Primljene().size();
         {
-            Izvori izvori;
-            if (resurs)
-                izvori.Postavi(1, *resurs);
+            Fiksture::Izvori zapisi;  // the program's own content again when it goes
+            if (s.resurs)
+                zapisi.Postavi(1, *s.resurs);
             Otvori();
         }
-        EXPECT_TRUE(m_glavni.Povrsina()->subWindowList().isEmpty());
-        ASSERT_EQ(poruke.Primljene().size(), 1);
-        EXPECT_TRUE(poruke.Primljene().front().startsWith(Module1::PorukaGreske));
-        EXPECT_EQ(ZnakoviPomoc::OtvoreniProgresi(), 0);
+        EXPECT_TRUE(m_glavni->Povrsina()->subWindowList().isEmpty());
+        ASSERT_EQ(poruke.Primljene().size(), pre + 1);
+        const QString opis = OpisPoruke(poruke.Primljene().last());
+        for (const QString& rec : s.reci)
+            EXPECT_TRUE(opis.contains(rec)) << poruke.Primljene().last().toStdString();
+        EXPECT_EQ(poruke.ProgresiPriPoruci().last(), 0) << "the message came over the progress window";
+        EXPECT_EQ(OtvoreniProgresi(), 0);
     }
     Otvori();
     EXPECT_NE(Otvoren(), nullptr);
@@ -389,18 +449,27 @@ TEST_F(TestZnakovaUGlavnom, ContentThatCannotBeLoadedGivesAMessageAndNoWindow)
 
 TEST_F(TestZnakovaUGlavnom, ANewTestThatCannotBeLoadedClosesTheWindow)
 {
-    Otvori();
-    ZnakoviTest* t = Otvoren();
-    ASSERT_NE(t, nullptr);
-    TestPomoc::Poruke poruke;
-    {
-        Fiksture::Izvori izvori;  // no sign records at all
-        QTest::mouseClick(Kontrola<QPushButton>(t, "Command2"), Qt::LeftButton);
+    for (const Neupotrebljivo& s : NeupotrebljiviZnakovi()) {
+        SCOPED_TRACE(s.opis);
+        Otvori();
+        ZnakoviTest* t = Otvoren();
+        ASSERT_NE(t, nullptr);
+        const qsizetype pre = poruke.Primljene().size();
+        {
+            Fiksture::Izvori zapisi;
+            if (s.resurs)
+                zapisi.Postavi(1, *s.resurs);
+            QTest::mouseClick(Kontrola<QPushButton>(t, "Command2"), Qt::LeftButton);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(poruke.Primljene().size(), pre + 1);
+        const QString opis = OpisPoruke(poruke.Primljene().last());
+        for (const QString& rec : s.reci)
+            EXPECT_TRUE(opis.contains(rec)) << poruke.Primljene().last().toStdString();
+        EXPECT_EQ(poruke.ProgresiPriPoruci().last(), 0) << "the message came over the progress window";
+        EXPECT_EQ(OtvoreniProgresi(), 0);
+        EXPECT_TRUE(m_glavni->Povrsina()->subWindowList().isEmpty());
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_EQ(poruke.Primljene().size(), 1);
-    EXPECT_TRUE(poruke.Primljene().front().startsWith(Module1::PorukaGreske));
-    EXPECT_TRUE(m_glavni.Povrsina()->subWindowList().isEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "TestPomoc.h"
 
 #include "widgets/Poruke.h"
+#include "widgets/Progres.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -29,7 +30,13 @@ void Kucaj(QWidget* w, const QString& tekst)
 
 Poruke::Poruke()
 {
-    ::Poruke::PostaviPrikaz([this](QWidget*, const QString& tekst) { m_primljene << tekst; });
+    ::Poruke::PostaviPrikaz([this](QWidget*, const QString& tekst) {
+        m_primljene << tekst;
+        int progresi = 0;
+        for (QWidget* w : QApplication::allWidgets())
+            progresi += qobject_cast<Progres*>(w) && w->isVisible();
+        m_progresi << progresi;
+    });
 }
 
 Poruke::~Poruke()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -16,7 +17,8 @@ void Tocak(QWidget* prozor, int ugao, Qt::KeyboardModifiers modifikatori = Qt::N
 // Types the text one key event per character; works for letters outside Latin-1 such as č.
 void Kucaj(QWidget* w, const QString& tekst);
 
-// Collects the program's error messages instead of showing message boxes, for its lifetime.
+// Collects the program's error messages instead of showing message boxes, for its lifetime,
+// and how many progress windows were visible when each message came.
 class Poruke {
 public:
     Poruke();
@@ -24,8 +26,11 @@ public:
     Poruke(const Poruke&) = delete;
     Poruke& operator=(const Poruke&) = delete;
     const QStringList& Primljene() const { return m_primljene; }
+    // Element i: visible progress windows at the moment message i was shown.
+    const QList<int>& ProgresiPriPoruci() const { return m_progresi; }
 
 private:
     QStringList m_primljene;
+    QList<int> m_progresi;
 };
 }
