@@ -9,7 +9,7 @@ namespace {
 
 // Inside a frame (twips / 15): question 4170, 285, 7200 x 780; answers at 4695 with tops
 // 1095, 1745, 2390, 6660 x 600; marks at 4200 with tops 1160, 1805, 2450, 480 x 480.
-ProzorPitanja::Oblik Oblik()
+ProzorPitanja::Oblik OblikSituacija()
 {
     ProzorPitanja::Oblik o;
     o.ime = QStringLiteral("Situacije");
@@ -36,7 +36,7 @@ constexpr int VrhSlike = 20;
 }  // namespace
 
 Situacije::Situacije(int brojPitanja, Module2::Generator generator, QWidget* parent)
-    : ProzorPitanja(Oblik(),
+    : ProzorPitanja(OblikSituacija(),
           TestPitanja([] { return Module1::UcitajSituacije("sve"); }, brojPitanja, BrojOkvira, true, generator),
           parent)
 {

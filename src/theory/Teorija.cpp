@@ -2,7 +2,7 @@
 
 namespace {
 
-ProzorPitanja::Oblik Oblik()
+ProzorPitanja::Oblik OblikTeorije()
 {
     ProzorPitanja::Oblik o;
     o.ime = QStringLiteral("Teorija");
@@ -22,7 +22,7 @@ ProzorPitanja::Oblik Oblik()
 }  // namespace
 
 Teorija::Teorija(const QByteArray& kategorija, int brojPitanja, Module2::Generator generator, QWidget* parent)
-    : ProzorPitanja(Oblik(),
+    : ProzorPitanja(OblikTeorije(),
           TestPitanja([kategorija] { return Module1::UcitajTeoriju(kategorija); }, brojPitanja, BrojOkvira, false, generator),
           parent)
 {
