@@ -2,7 +2,6 @@
 //
 // Zakljucaj() disables the button and starts the window's single-shot timer `Timer1`
 // (5000 ms); its tick, Timer1_Timer(), enables the button again and stops the timer.
-// Tests call Timer1_Timer() instead of waiting.
 #pragma once
 
 #include <QObject>
