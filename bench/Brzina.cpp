@@ -201,6 +201,16 @@ int main(int argc, char** argv)
         return Start(qstrcmp(argv[2], "program") == 0, QByteArray(argv[3]).toLongLong());
     if (argc == 4 && qstrcmp(argv[1], "memorija") == 0)
         return Memorija(qstrcmp(argv[2], "program") == 0, atoi(argv[3]));
+    if (argc == 3 && qstrcmp(argv[1], "otvori") == 0) {
+        // One command opened ten times, for a profiler.
+        QApplication app(argc, argv);
+        Karuvel glavni { Module2::Generator(1) };
+        glavni.show();
+        QApplication::processEvents();
+        for (int i = 0; i < 10; ++i)
+            OtvoriProgram(glavni, argv[2]);
+        return 0;
+    }
 
     const int krugova = argc > 1 ? std::max(10, atoi(argv[1])) : 50;
     QApplication app(argc, argv);

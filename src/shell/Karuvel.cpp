@@ -136,16 +136,19 @@ void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& nas
     ZatvoriOstale();
     std::unique_ptr<Prozor> prozor(napravi());
     prozor->Naslov()->setText(naslov);
-    if (prozor->windowTitle().isNull())
-        prozor->setWindowTitle(naslov);
     if (const Module1::Greska greska = prozor->Ucitaj()) {
         Poruke::Greska(this, greska.ZaKorisnika());
         return;
     }
-    QMdiSubWindow* podprozor = m_mdi->addSubWindow(prozor.release());
+    QMdiSubWindow* podprozor = m_mdi->addSubWindow(prozor.get());
     podprozor->setAttribute(Qt::WA_DeleteOnClose);
     podprozor->setWindowIcon(windowIcon());
     podprozor->showMaximized();
+    // The caption once the window stands maximised: a title bar being laid out would shorten
+    // the long caption again at every step.
+    if (prozor->windowTitle().isNull())
+        prozor->setWindowTitle(naslov);
+    prozor.release();
     m_mdi->setActiveSubWindow(podprozor);
 }
 
