@@ -1,5 +1,8 @@
 #include "Kriptovanje.h"
 
+#include <charconv>
+#include <cstring>
+
 namespace Kriptovanje {
 
 qint32 KljucUSeme(const QByteArray& key)
@@ -56,7 +59,14 @@ QByteArray Enkriptuj(const QByteArray& key, const QByteArray& plain)
 
 QByteArray KljucniTekst(qint16 kljuc)
 {
-    return QByteArray(KljucniPrefiks) + QByteArray::number(kljuc);
+    // Made in one allocation: every record read needs its key text.
+    char broj[8];
+    const auto kraj = std::to_chars(broj, broj + sizeof broj, static_cast<int>(kljuc)).ptr;
+    const qsizetype prefiks = qstrlen(KljucniPrefiks);
+    QByteArray tekst(prefiks + (kraj - broj), Qt::Uninitialized);
+    std::memcpy(tekst.data(), KljucniPrefiks, static_cast<std::size_t>(prefiks));
+    std::memcpy(tekst.data() + prefiks, broj, static_cast<std::size_t>(kraj - broj));
+    return tekst;
 }
 
 }  // namespace Kriptovanje

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cctype>
 #include <memory>
 
 namespace Module1 {
@@ -92,6 +93,12 @@ enum class Ishod { Uzima, Preskace, Greska };
 using Filter = std::function<Ishod(const std::vector<Polje>&, const QByteArray& kljucniTekst, QString& greska)>;
 // Stores a taken record.
 using Skladiste = std::function<void(const std::vector<Polje>&, qint16 kljuc)>;
+
+// A field the bank keeps: its own copy, since the reader's fields point into the file's bytes.
+QByteArray Kopija(const Polje& polje)
+{
+    return QByteArray(polje.tekst.constData(), polje.tekst.size());
+}
 
 QString Opis(int resurs, int zapis, const QString& sta)
 {
@@ -222,7 +229,7 @@ BankaZnakova UcitajZnakoveAko(const std::function<bool(int)>& uzima)
         return uzima(kategorija) ? Ishod::Uzima : Ishod::Preskace;
     };
     return Napuni<Znak>(1, 4, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Znak { p[1].tekst, p[2].tekst, kljuc };
+        return Znak { Kopija(p[1]), Kopija(p[2]), kljuc };
     });
 }
 
@@ -316,7 +323,7 @@ BankaPitanja UcitajTeoriju(const QByteArray& kategorija)
         return Ishod::Uzima;
     };
     return Napuni<Pitanje>(2, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Pitanje { p[1].tekst, { p[2].tekst, p[3].tekst, p[4].tekst }, p[5].tekst, {}, kljuc };
+        return Pitanje { Kopija(p[1]), { Kopija(p[2]), Kopija(p[3]), Kopija(p[4]) }, Kopija(p[5]), {}, kljuc };
     });
 }
 
@@ -329,7 +336,7 @@ BankaPitanja UcitajSituacije(const QByteArray& /*kategorija: every record is tak
         return Ishod::Uzima;
     };
     return Napuni<Pitanje>(3, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Pitanje { p[0].tekst, { p[1].tekst, p[2].tekst, p[3].tekst }, p[4].tekst, p[5].tekst, kljuc };
+        return Pitanje { Kopija(p[0]), { Kopija(p[1]), Kopija(p[2]), Kopija(p[3]) }, Kopija(p[4]), Kopija(p[5]), kljuc };
     });
 }
 
@@ -349,7 +356,7 @@ BankaRaskrsnica UcitajRaskrsnice(const QByteArray& /*kategorija: every record is
         return Ishod::Uzima;
     };
     return Napuni<Raskrsnica>(4, 3, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Raskrsnica { p[0].tekst, p[1].tekst, kljuc };
+        return Raskrsnica { Kopija(p[0]), Kopija(p[1]), kljuc };
     });
 }
 
@@ -408,7 +415,7 @@ bool CitacZapisa::Citaj(Polje& polje)
             m_greska = QStringLiteral("navodnici nisu zatvoreni");
             return false;
         }
-        polje.tekst = m_b.mid(m_poz + 1, kraj - m_poz - 1);
+        polje.tekst = QByteArray::fromRawData(m_b.constData() + m_poz + 1, kraj - m_poz - 1);
         polje.podNavodnicima = true;
         if (polje.tekst.contains('\0')) {
             m_greska = QStringLiteral("NUL bajt pre kraja datoteke");
@@ -425,7 +432,14 @@ bool CitacZapisa::Citaj(Polje& polje)
         const qsizetype pocetak = m_poz;
         while (m_poz < m_b.size() && m_b[m_poz] != ',' && !JeKrajReda(m_b[m_poz]) && m_b[m_poz] != '\0')
             ++m_poz;
-        polje.tekst = m_b.mid(pocetak, m_poz - pocetak).trimmed();
+        qsizetype od = pocetak;
+        qsizetype do_ = m_poz;
+        const auto prazno = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+        while (od < do_ && prazno(m_b[od]))
+            ++od;
+        while (do_ > od && prazno(m_b[do_ - 1]))
+            --do_;
+        polje.tekst = QByteArray::fromRawData(m_b.constData() + od, do_ - od);
     }
     // The separator: a comma or a line end (CR LF counts once), or the NUL padding.
     if (m_poz < m_b.size()) {

@@ -105,7 +105,8 @@ struct Polje {
 // Sequential field reader over the bytes of a record file: a quoted field runs to the next
 // quote; an unquoted field runs to the next comma or line end, blanks trimmed. Line ends
 // separate fields like commas (records are read as the next N fields). The NUL padding
-// after the last line ends the file.
+// after the last line ends the file. The fields it returns are not copied: they point into
+// the bytes it reads and stay valid only while those bytes live (copy what is kept).
 class CitacZapisa {
 public:
     explicit CitacZapisa(const QByteArray& bajtovi) : m_b(bajtovi) {}

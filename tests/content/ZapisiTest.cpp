@@ -34,7 +34,7 @@ std::vector<std::vector<QByteArray>> SviZapisi(const QByteArray& bajtovi, int n,
         }
         std::vector<QByteArray> tekstovi;
         for (const Polje& p : polja)
-            tekstovi.push_back(p.tekst);
+            tekstovi.push_back(QByteArray(p.tekst.constData(), p.tekst.size()));
         zapisi.push_back(tekstovi);
     }
     return zapisi;
