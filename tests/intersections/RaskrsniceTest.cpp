@@ -41,12 +41,6 @@ QByteArray Raskrsnica(qint16 kljuc, const QByteArray& resenje, int slika)
     return Fiksture::Zapis(kljuc, { resenje, QByteArray::number(slika) });
 }
 
-// What a message says below the general one.
-QString OpisPoruke(const QString& poruka)
-{
-    return poruka.startsWith(Module1::PorukaGreske) ? poruka.mid(Module1::PorukaGreske.size()).trimmed() : QString();
-}
-
 class RaskrsniceTest : public GuiTest {
 protected:
     void SetUp() override
@@ -92,20 +86,7 @@ protected:
         return w.size() == 1 ? qobject_cast<Raskrsnice*>(w.front()->widget()) : nullptr;
     }
 
-    // "Nov TEST" on the lock's own timer, shortened: the click locks the button, the timer
-    // lets it go again.
-    static void NovTest(QWidget* w)
-    {
-        auto* dugme = Kontrola<QPushButton>(w, "Command1");
-        auto* timer = Kontrola<QTimer>(w, "Timer1");
-        ASSERT_TRUE(dugme && timer);
-        ASSERT_TRUE(dugme->isEnabled());
-        timer->setInterval(30);
-        QTest::mouseClick(dugme, Qt::LeftButton);
-        EXPECT_FALSE(dugme->isEnabled());
-        EXPECT_TRUE(QTest::qWaitFor([dugme] { return dugme->isEnabled(); }, 3000)) << "the lock never lets go";
-        EXPECT_FALSE(timer->isActive());
-    }
+    static void NovTest(QWidget* w) { NovTestNaTajmeru(w, QStringLiteral("Command1")); }
 
     // Frame 0 or 1: prefixes of its candidate boxes, correct-order boxes and buttons.
     struct Imena {

@@ -31,27 +31,7 @@ const QColor Bela(Qt::white);
 // The base of the sign-test fixtures.
 class ProzorZnakova : public GuiTest {
 protected:
-    // "Nov TEST" on the lock's own timer, shortened: the click locks the button, the timer
-    // lets it go again.
-    static void NovTest(QWidget* prozor)
-    {
-        auto* dugme = Kontrola<QPushButton>(prozor, "Command2");
-        auto* timer = Kontrola<QTimer>(prozor, "Timer1");
-        ASSERT_TRUE(dugme && timer);
-        ASSERT_TRUE(dugme->isEnabled());
-        timer->setInterval(30);
-        QTest::mouseClick(dugme, Qt::LeftButton);
-        EXPECT_FALSE(dugme->isEnabled());
-        EXPECT_TRUE(QTest::qWaitFor([dugme] { return dugme->isEnabled(); }, 3000)) << "the lock never lets go";
-        EXPECT_FALSE(timer->isActive());
-    }
-
-    // What a message says below the general one; empty when it does not start with it.
-    static QString OpisPoruke(const QString& poruka)
-    {
-        return poruka.startsWith(Module1::PorukaGreske) ? poruka.mid(Module1::PorukaGreske.size()).trimmed()
-                                                        : QString();
-    }
+    static void NovTest(QWidget* prozor) { NovTestNaTajmeru(prozor, QStringLiteral("Command2")); }
 
     // Sign records 1..n of the fixture, each showing its own picture.
     static QByteArray ZapisiZnakova(int n)

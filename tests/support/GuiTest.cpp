@@ -1,5 +1,11 @@
 #include "GuiTest.h"
 
+#include "content/Module1.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
 void GuiTest::TearDown()
 {
     // Windows the test owns are deleted by the test; those that delete themselves on closing
@@ -28,4 +34,22 @@ bool PracenjeProgresa::eventFilter(QObject* o, QEvent* e)
         }
     }
     return false;
+}
+
+void GuiTest::NovTestNaTajmeru(QWidget* prozor, const QString& ime)
+{
+    auto* dugme = Kontrola<QPushButton>(prozor, ime);
+    auto* timer = Kontrola<QTimer>(prozor, QStringLiteral("Timer1"));
+    ASSERT_TRUE(dugme && timer);
+    ASSERT_TRUE(dugme->isEnabled());
+    timer->setInterval(30);
+    QTest::mouseClick(dugme, Qt::LeftButton);
+    EXPECT_FALSE(dugme->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([dugme] { return dugme->isEnabled(); }, 3000)) << "the lock never lets go";
+    EXPECT_FALSE(timer->isActive());
+}
+
+QString GuiTest::OpisPoruke(const QString& poruka)
+{
+    return poruka.startsWith(Module1::PorukaGreske) ? poruka.mid(Module1::PorukaGreske.size()).trimmed() : QString();
 }

@@ -38,6 +38,13 @@ protected:
     // Progress windows still open anywhere in the program.
     static int OtvoreniProgresi();
 
+    // "Nov TEST" (the button named `dugme`) on the lock's own timer, shortened: the click
+    // locks the button, the timer lets it go again.
+    static void NovTestNaTajmeru(QWidget* prozor, const QString& dugme);
+
+    // What a message says below the general one; empty when it does not start with it.
+    static QString OpisPoruke(const QString& poruka);
+
     Fiksture::Izvori izvori;
     TestPomoc::Poruke poruke;
 };
