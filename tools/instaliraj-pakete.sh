@@ -7,7 +7,7 @@ set -euo pipefail
 
 declare -A instalirani=()
 while read -r ime stanje; do
-  [ "$stanje" = ii ] && instalirani[${ime%%:*}]=1
+  if [ "$stanje" = ii ]; then instalirani[${ime%%:*}]=1; fi
 done < <(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "$@" 2>/dev/null || true)
 
 nedostaju=()
@@ -19,5 +19,12 @@ done
 echo "Installing: ${nedostaju[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${nedostaju[@]}" >/dev/null
+# apt's output only when it fails.
+dnevnik=$(mktemp)
+trap 'rm -f "$dnevnik"' EXIT
+if ! { $sudo apt-get update -qq \
+  && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${nedostaju[@]}"; } \
+  >"$dnevnik" 2>&1; then
+  cat "$dnevnik" >&2
+  exit 1
+fi

@@ -36,6 +36,7 @@ if [ "$nacin" = testovi ]; then
   exec cmake --build "$gradnja" -j"$(nproc)"
 fi
 
+mkdir -p "$gradnja"
 dnevnik=$gradnja/pripremi.log
 if [ ! -f "$gradnja/build.ninja" ] && [ ! -f "$gradnja/Makefile" ]; then
   echo "Building Karuvel in build-release/; the first time takes a few minutes ..."
