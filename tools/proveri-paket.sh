@@ -14,7 +14,7 @@ if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
 
 greska() { echo "proveri-paket: $*" >&2; exit 1; }
 
-"$top/tools/instaliraj-pakete.sh" dpkg-dev desktop-file-utils xvfb xauth xdotool python3-gi gir1.2-glib-2.0
+"$top/tools/instaliraj-pakete.sh" dpkg-dev file desktop-file-utils xvfb xauth xdotool python3-gi gir1.2-glib-2.0
 
 cd "$gradnja"
 rm -f karuvel_*.deb
@@ -41,6 +41,8 @@ trap '$sudo dpkg --purge karuvel >/dev/null 2>&1 || true' EXIT
 uputstvo="/usr/share/karuvel/Uputstvo-Karuvel v1.1.chm"
 [ -x /usr/bin/karuvel ] || greska "no /usr/bin/karuvel"
 [ -f "$uputstvo" ] || greska "no $uputstvo"
+# Beside the program it would be found first.
+[ ! -e "/usr/bin/${uputstvo##*/}" ] || greska "a help file in /usr/bin"
 desktop-file-validate /usr/share/applications/rs.karuvel.Karuvel.desktop
 [ "$(/usr/bin/karuvel --version)" = "Karuvel 1.1" ] || greska "karuvel --version"
 
