@@ -21,11 +21,9 @@ rm -f karuvel_*.deb
 cpack -G DEB >cpack.log 2>&1 || { cat cpack.log >&2; greska "cpack failed"; }
 paket=$(echo karuvel_*.deb)
 [ -f "$paket" ] || greska "cpack made no package"
-dpkg-deb -I "$paket" control >/dev/null
-for skripta in preinst postinst prerm postrm; do
-  if dpkg-deb --ctrl-tarfile "$paket" | tar -t | grep -qx "./$skripta"; then
-    greska "the package has a maintainer script: $skripta"
-  fi
+kontrola=$(dpkg-deb --ctrl-tarfile "$paket" | tar -t)
+for skripta in preinst postinst prerm postrm config; do
+  if grep -qx "./$skripta" <<<"$kontrola"; then greska "the package has a maintainer script: $skripta"; fi
 done
 
 if dpkg-query -W -f='${db:Status-Abbrev}' karuvel 2>/dev/null | grep -q '^i'; then
