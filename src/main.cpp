@@ -1,22 +1,19 @@
 #include "shell/Karuvel.h"
+#include "shell/Pokretanje.h"
 #include "widgets/Izgled.h"
 
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("Karuvel needs a graphical display and found none; without one, start it as: "
-                   "xvfb-run -a ./run.sh (Debian package xvfb)\n",
-            stderr);
-        return 1;
-    }
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Karuvel"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    if (const std::optional<int> izlaz = Pokretanje::PreProzora(argc, argv))
+        return *izlaz;
+    QApplication app(argc, argv);
     QApplication::setWindowIcon(Izgled::Ikona());
+    // The desktop entry's name, so that a desktop shows the window under its launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("rs.karuvel.Karuvel"));
 
     Karuvel glavni;
     glavni.show();

@@ -2,6 +2,8 @@
 # Renders the SVG drawings under art/ into the picture files under resources/.
 #   art/<folder>/<name>.<format>.svg  ->  resources/<folder>/<name>.<format>
 # Formats: gif (transparent where the drawing is), jpg (on white, quality 92), png, ico.
+# The program's icon (art/program/ikona.png.svg) is also rendered in the sizes of the desktop's
+# icon theme: resources/ikone/<N>x<N>/karuvel.png (256 is resources/program/ikona.png).
 # The rendered files are committed, so a build never needs this script.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
 # Usage: tools/render-art.sh [svg files...]   (no arguments: every drawing)
@@ -33,13 +35,14 @@ for svg in "${files[@]}"; do
   echo "$svg -> $out ($(identify -format '%wx%h' "$out[0]"))"
 done
 
-# The window icon in the sizes the program shows it at.
+ikona=art/program/ikona.png.svg
 for svg in "${files[@]}"; do
-  if [ "$svg" = art/program/ikona.png.svg ]; then
-    for s in 16 32 48; do
-      rsvg-convert -w "$s" -h "$s" "$svg" -o "$tmp/p.png"
-      convert "$tmp/p.png" -strip "resources/program/ikona-$s.png"
-      echo "$svg -> resources/program/ikona-$s.png"
-    done
-  fi
+  [ "$svg" = "$ikona" ] || continue
+  for n in 16 22 24 32 48 64 128; do
+    out=resources/ikone/${n}x${n}/karuvel.png
+    mkdir -p "$(dirname "$out")"
+    rsvg-convert -w "$n" -h "$n" "$svg" -o "$tmp/p.png"
+    convert "$tmp/p.png" -strip "$out"
+    echo "$svg -> $out"
+  done
 done

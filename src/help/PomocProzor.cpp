@@ -6,11 +6,18 @@
 #include "help/PomocSadrzaj.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+// The data folder of the installed program, from the folder of the program.
+#ifndef KARUVEL_PODACI
+#define KARUVEL_PODACI "../share/karuvel"
+#endif
 
 namespace {
 QString PrvaStrana(const QList<PomocSadrzaj::Stavka>& stavke)
@@ -52,7 +59,16 @@ QPointer<PomocProzor>& PomocProzor::Otvoren()
 
 QString PomocProzor::Datoteka()
 {
-    return QCoreApplication::applicationDirPath() + u'/' + ImeDatoteke;
+    return Datoteka(QCoreApplication::applicationDirPath());
+}
+
+QString PomocProzor::Datoteka(const QString& folderPrograma)
+{
+    const QDir folder(folderPrograma);
+    const QString pored = folder.filePath(ImeDatoteke);
+    const QString instalirana
+        = QDir::cleanPath(folder.filePath(QStringLiteral(KARUVEL_PODACI) + u'/' + ImeDatoteke));
+    return !QFileInfo::exists(pored) && QFileInfo::exists(instalirana) ? instalirana : pored;
 }
 
 PomocProzor* PomocProzor::Otvori(QWidget* vlasnik, const QString& putanja)

@@ -18,8 +18,10 @@ class PomocProzor : public QWidget {
 public:
     static inline const QString ImeDatoteke = QStringLiteral("Uputstvo-Karuvel v1.1.chm");
 
-    // The help file in the program's folder.
+    // The help file: beside the program in its build folder, or in the data folder of the
+    // installed program (<prefix>/share/karuvel beside <prefix>/bin).
     static QString Datoteka();
+    static QString Datoteka(const QString& folderPrograma);
 
     // Opens the help file in the help window, or brings the open help window to the front.
     // When the file is missing or cannot be read, nothing is shown and nullptr is returned.

@@ -50,7 +50,7 @@ const QIcon& Ikona()
     static const QIcon ikona = [] {
         QIcon i;
         for (const int strana : { 16, 32, 48 })
-            i.addFile(QStringLiteral(":/program/ikona-%1.png").arg(strana), QSize(strana, strana));
+            i.addFile(QStringLiteral(":/ikone/%1x%1/karuvel.png").arg(strana), QSize(strana, strana));
         return i;
     }();
     return ikona;

@@ -228,6 +228,32 @@ TEST_F(KomandePomoci, UputstvoOstajeOtvorenoKadGlavniProzorZatvaraOstale)
     EXPECT_TRUE(m_poruke.Primljene().isEmpty());
 }
 
+// The help file beside the program (its build folder) wins; an installed program, in
+// <prefix>/bin, finds it in <prefix>/share/karuvel; without either the missing file beside the
+// program is named, which the help window refuses to open.
+TEST(DatotekaUputstva, PoredProgramaIliUFasciliPodataka)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QDir koren(dir.path());
+    ASSERT_TRUE(koren.mkpath("usr/bin") && koren.mkpath("usr/share/karuvel"));
+    const QString bin = koren.filePath("usr/bin");
+    const QString pored = koren.filePath("usr/bin/" + PomocProzor::ImeDatoteke);
+    const QString instalirana = koren.filePath("usr/share/karuvel/" + PomocProzor::ImeDatoteke);
+    const auto napravi = [](const QString& putanja) {
+        QFile f(putanja);
+        return f.open(QIODevice::WriteOnly) && f.write("ITSF") == 4;
+    };
+
+    EXPECT_EQ(PomocProzor::Datoteka(bin).toStdString(), pored.toStdString()) << "neither";
+    ASSERT_TRUE(napravi(instalirana));
+    EXPECT_EQ(PomocProzor::Datoteka(bin).toStdString(), instalirana.toStdString()) << "installed only";
+    EXPECT_EQ(PomocProzor::Datoteka(bin + "/").toStdString(), instalirana.toStdString())
+        << "folder with a slash";
+    ASSERT_TRUE(napravi(pored));
+    EXPECT_EQ(PomocProzor::Datoteka(bin).toStdString(), pored.toStdString()) << "both";
+}
+
 TEST_F(KomandePomoci, UputstvoBezDatotekeUFasciliProgramaNePrikazujeNista)
 {
     if (QFile::exists(PomocProzor::Datoteka()))
