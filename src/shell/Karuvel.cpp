@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace {
 QAction* Stavka(QMenu* meni, const QString& ime, const QString& natpis)
@@ -56,6 +57,12 @@ Karuvel::Karuvel(Module2::Generator generator, QWidget* parent)
     m_mdi->setObjectName(QStringLiteral("MDIForm"));
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &Karuvel::Aktiviran);
+
+    // The result of a check is shown below the child window, never over its controls.
+    m_rezultat = new QLabel(this);
+    m_rezultat->setObjectName(QStringLiteral("Rezultat"));
+    m_rezultat->setAccessibleName(QStringLiteral("Rezultat"));
+    statusBar()->addWidget(m_rezultat);
 
     NapraviMeni();
     resize(800, 600);
@@ -110,6 +117,7 @@ void Karuvel::NapraviMeni()
 
 void Karuvel::ZatvoriOstale()
 {
+    m_rezultat->clear();
     for (QMdiSubWindow* podprozor : m_mdi->subWindowList()) {
         const QWidget* sadrzaj = podprozor->widget();
         const QString naslov = sadrzaj ? sadrzaj->windowTitle() : podprozor->windowTitle();
@@ -142,6 +150,7 @@ void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& nas
         Poruke::Greska(this, greska.ZaKorisnika());
         return;
     }
+    connect(prozor.get(), &Prozor::Rezultat, m_rezultat, &QLabel::setText);
     QMdiSubWindow* podprozor = m_mdi->addSubWindow(prozor.release());
     podprozor->setAttribute(Qt::WA_DeleteOnClose);
     podprozor->setWindowIcon(windowIcon());

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class Prozor;
@@ -49,5 +50,6 @@ private:
 
     Module2::Generator m_generator;
     QMdiArea* m_mdi = nullptr;
+    QLabel* m_rezultat = nullptr;  // the last check's result, in the status bar
     QPointer<QMdiSubWindow> m_aktivan;
 };
