@@ -1,5 +1,6 @@
 #include "shell/Karuvel.h"
 
+#include "exam/Ispit.h"
 #include "help/Internet.h"
 #include "help/PomocProzor.h"
 #include "intersections/Raskrsnice.h"
@@ -58,11 +59,13 @@ Karuvel::Karuvel(Module2::Generator generator, QWidget* parent)
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &Karuvel::Aktiviran);
 
-    // The result of a check is shown below the child window, never over its controls.
+    // The result of a check is shown below the activity window, never over its controls;
+    // the line is there while an activity window is, so the splash keeps the whole area.
     m_rezultat = new QLabel(this);
     m_rezultat->setObjectName(QStringLiteral("Rezultat"));
     m_rezultat->setAccessibleName(QStringLiteral("Rezultat"));
     statusBar()->addWidget(m_rezultat);
+    statusBar()->hide();
 
     NapraviMeni();
     resize(800, 600);
@@ -105,6 +108,14 @@ void Karuvel::NapraviMeni()
     QMenu* raskrsnice = Meni(traka, QStringLiteral("RaskrsniceGlavni"), QStringLiteral("Raskrsnice"));
     connect(Stavka(raskrsnice, QStringLiteral("RaskrsniceP"), QStringLiteral("Za sve kategorije")),
         &QAction::triggered, this, &Karuvel::RaskrsniceP_Click);
+
+    QMenu* ispit = Meni(traka, QStringLiteral("IspitGlavni"), QStringLiteral("Ispit"));
+    connect(Stavka(ispit, QStringLiteral("IspitB"), QStringLiteral("\"B\" kategorija")),
+        &QAction::triggered, this, [this] { Ispit_Click("B"); });
+    connect(Stavka(ispit, QStringLiteral("IspitCD"), QStringLiteral("\"C\" i \"D\" kategorija")),
+        &QAction::triggered, this, [this] { Ispit_Click("CD"); });
+    connect(Stavka(ispit, QStringLiteral("IspitT"), QStringLiteral("za Traktor")),
+        &QAction::triggered, this, [this] { Ispit_Click("T"); });
 
     QMenu* pomoc = Meni(traka, QStringLiteral("Pomoc"), QStringLiteral("Pomoc"));
     connect(Stavka(pomoc, QStringLiteral("Uputstvo"), QStringLiteral("Uputstvo")),
@@ -151,6 +162,7 @@ void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& nas
         return;
     }
     connect(prozor.get(), &Prozor::Rezultat, m_rezultat, &QLabel::setText);
+    statusBar()->show();
     QMdiSubWindow* podprozor = m_mdi->addSubWindow(prozor.release());
     podprozor->setAttribute(Qt::WA_DeleteOnClose);
     podprozor->setWindowIcon(windowIcon());
@@ -209,6 +221,14 @@ void Karuvel::RaskrsniceP_Click()
     Otvori([this] { return new Raskrsnice(2, NoviGenerator(), this); }, QStringLiteral("Raskrsnice"));
 }
 
+void Karuvel::Ispit_Click(const QByteArray& kategorija)
+{
+    const QString naslov = kategorija == "B" ? QStringLiteral("Ispit za 'B' kategoriju")
+        : kategorija == "CD"                 ? QStringLiteral("Ispit za 'C' i 'D' kategoriju")
+                                             : QStringLiteral("Ispit za traktor");
+    Otvori([=, this] { return new Ispit(kategorija, NoviGenerator(), this); }, naslov);
+}
+
 void Karuvel::Uputstvo_Click()
 {
     // A missing or unreadable help file shows nothing.
@@ -223,6 +243,7 @@ void Karuvel::NaInternet_Click()
 void Karuvel::OProgramu_Click()
 {
     ZatvoriOstale();
+    statusBar()->hide();
     auto* uvodna = new Uvodna(this);
     // The splash needs no title bar and no frame: it fills the frame's client area.
     QMdiSubWindow* podprozor = m_mdi->addSubWindow(uvodna, Qt::FramelessWindowHint);

@@ -34,6 +34,8 @@ public:
     void TeorijaT_Click();
     void SituacijeP_Click();
     void RaskrsniceP_Click();
+    // The exam simulation of a category ("B", "CD" or "T").
+    void Ispit_Click(const QByteArray& kategorija);
     void Uputstvo_Click();
     void NaInternet_Click();
     void OProgramu_Click();
