@@ -163,7 +163,7 @@ void Raskrsnice::Unos(int f, int Index)
 
 void Raskrsnice::Provera()
 {
-    m_test.Proveri();
+    const Presuda presuda = m_test.Proveri();
     for (int f = 0; f < TestRaskrsnica::PoTestu; ++f) {
         Kontrole& k = m_kontrole[static_cast<std::size_t>(f)];
         for (int i = 1; i <= m_test.Pitanje(f).resenje.size(); ++i) {
@@ -175,10 +175,12 @@ void Raskrsnice::Provera()
             Izgled::BojaTeksta(k.resenje[i], tacno ? Plava : Zuta);
         }
     }
+    ObjaviRezultat(presuda, QStringLiteral("raskrsnice"));
 }
 
 void Raskrsnice::NovTest()
 {
+    PonistiRezultat();
     if (Module1::Greska g = Prikazi()) {
         Neuspeh(g);
         return;

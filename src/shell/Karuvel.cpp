@@ -1,5 +1,6 @@
 #include "shell/Karuvel.h"
 
+#include "exam/Ispit.h"
 #include "help/Internet.h"
 #include "help/PomocProzor.h"
 #include "intersections/Raskrsnice.h"
@@ -17,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace {
 QAction* Stavka(QMenu* meni, const QString& ime, const QString& natpis)
@@ -56,6 +58,14 @@ Karuvel::Karuvel(Module2::Generator generator, QWidget* parent)
     m_mdi->setObjectName(QStringLiteral("MDIForm"));
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &Karuvel::Aktiviran);
+
+    // The result of a check is shown below the activity window, never over its controls;
+    // the line is there while an activity window is, so the splash keeps the whole area.
+    m_rezultat = new QLabel(this);
+    m_rezultat->setObjectName(QStringLiteral("Rezultat"));
+    m_rezultat->setAccessibleName(QStringLiteral("Rezultat"));
+    statusBar()->addWidget(m_rezultat);
+    statusBar()->hide();
 
     NapraviMeni();
     resize(800, 600);
@@ -99,6 +109,14 @@ void Karuvel::NapraviMeni()
     connect(Stavka(raskrsnice, QStringLiteral("RaskrsniceP"), QStringLiteral("Za sve kategorije")),
         &QAction::triggered, this, &Karuvel::RaskrsniceP_Click);
 
+    QMenu* ispit = Meni(traka, QStringLiteral("IspitGlavni"), QStringLiteral("Ispit"));
+    connect(Stavka(ispit, QStringLiteral("IspitB"), QStringLiteral("\"B\" kategorija")),
+        &QAction::triggered, this, [this] { Ispit_Click("B"); });
+    connect(Stavka(ispit, QStringLiteral("IspitCD"), QStringLiteral("\"C\" i \"D\" kategorija")),
+        &QAction::triggered, this, [this] { Ispit_Click("CD"); });
+    connect(Stavka(ispit, QStringLiteral("IspitT"), QStringLiteral("za Traktor")),
+        &QAction::triggered, this, [this] { Ispit_Click("T"); });
+
     QMenu* pomoc = Meni(traka, QStringLiteral("Pomoc"), QStringLiteral("Pomoc"));
     connect(Stavka(pomoc, QStringLiteral("Uputstvo"), QStringLiteral("Uputstvo")),
         &QAction::triggered, this, &Karuvel::Uputstvo_Click);
@@ -110,6 +128,7 @@ void Karuvel::NapraviMeni()
 
 void Karuvel::ZatvoriOstale()
 {
+    m_rezultat->clear();
     for (QMdiSubWindow* podprozor : m_mdi->subWindowList()) {
         const QWidget* sadrzaj = podprozor->widget();
         const QString naslov = sadrzaj ? sadrzaj->windowTitle() : podprozor->windowTitle();
@@ -140,6 +159,8 @@ void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& nas
         Poruke::Greska(this, greska.ZaKorisnika());
         return;
     }
+    connect(prozor.get(), &Prozor::Rezultat, m_rezultat, &QLabel::setText);
+    statusBar()->show();
     QMdiSubWindow* podprozor = m_mdi->addSubWindow(prozor.get());
     podprozor->setAttribute(Qt::WA_DeleteOnClose);
     podprozor->setWindowIcon(windowIcon());
@@ -203,6 +224,14 @@ void Karuvel::RaskrsniceP_Click()
     Otvori([this] { return new Raskrsnice(2, NoviGenerator(), this); }, QStringLiteral("Raskrsnice"));
 }
 
+void Karuvel::Ispit_Click(const QByteArray& kategorija)
+{
+    const QString naslov = kategorija == "B" ? QStringLiteral("Ispit za 'B' kategoriju")
+        : kategorija == "CD"                 ? QStringLiteral("Ispit za 'C' i 'D' kategoriju")
+                                             : QStringLiteral("Ispit za traktor");
+    Otvori([=, this] { return new Ispit(kategorija, NoviGenerator(), this); }, naslov);
+}
+
 void Karuvel::Uputstvo_Click()
 {
     // A missing or unreadable help file shows nothing.
@@ -217,6 +246,7 @@ void Karuvel::NaInternet_Click()
 void Karuvel::OProgramu_Click()
 {
     ZatvoriOstale();
+    statusBar()->hide();
     auto* uvodna = new Uvodna(this);
     // The splash needs no title bar and no frame: it fills the frame's client area.
     QMdiSubWindow* podprozor = m_mdi->addSubWindow(uvodna, Qt::FramelessWindowHint);

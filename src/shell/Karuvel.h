@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class Prozor;
@@ -33,6 +34,8 @@ public:
     void TeorijaT_Click();
     void SituacijeP_Click();
     void RaskrsniceP_Click();
+    // The exam simulation of a category ("B", "CD" or "T").
+    void Ispit_Click(const QByteArray& kategorija);
     void Uputstvo_Click();
     void NaInternet_Click();
     void OProgramu_Click();
@@ -49,5 +52,6 @@ private:
 
     Module2::Generator m_generator;
     QMdiArea* m_mdi = nullptr;
+    QLabel* m_rezultat = nullptr;  // the last check's result, in the status bar
     QPointer<QMdiSubWindow> m_aktivan;
 };

@@ -228,10 +228,12 @@ void ZnakoviTest::Provera()
         else
             Izgled::Boje(m_text3[j], Zuta, Crvena);
     }
+    ObjaviRezultat(presuda, QStringLiteral("polja"));
 }
 
 void ZnakoviTest::NovTest()
 {
+    PonistiRezultat();
     if (Module1::Greska g = Prikazi()) {
         Neuspeh(g);
         return;

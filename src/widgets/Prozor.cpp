@@ -10,6 +10,19 @@ Prozor::Prozor(QWidget* parent)
 {
 }
 
+void Prozor::ObjaviRezultat(const Presuda& presuda, const QString& jedinica)
+{
+    QString tekst = QStringLiteral("Tačno %1 od %2").arg(presuda.Tacnih()).arg(presuda.Ukupno());
+    if (!jedinica.isEmpty())
+        tekst += QLatin1Char(' ') + jedinica;
+    emit Rezultat(tekst);
+}
+
+void Prozor::PonistiRezultat()
+{
+    emit Rezultat(QString());
+}
+
 void Prozor::Neuspeh(const Module1::Greska& greska)
 {
     Poruke::Greska(GlavniProzor(), greska.ZaKorisnika());

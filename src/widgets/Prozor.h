@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/Module1.h"
+#include "model/Presuda.h"
 
 #include <QWidget>
 
@@ -25,7 +26,17 @@ public:
     // Runs whenever the window becomes the active child of the main window.
     virtual void Form_Activate() {}
 
+signals:
+    // The outcome of the last check as one line for the main window ("Tačno 7 od 10"), or an
+    // empty text once a new test has cleared it.
+    void Rezultat(const QString& tekst);
+
 protected:
+    // Announces the verdict of a check; jedinica names what was counted ("polja") when the
+    // test counts something other than questions.
+    void ObjaviRezultat(const Presuda& presuda, const QString& jedinica = {});
+    // A new test: the last result no longer holds.
+    void PonistiRezultat();
     // A failure after the window was shown: tells the user, then closes the window.
     void Neuspeh(const Module1::Greska& greska);
     // The main window around this child, or nullptr while the window stands alone.

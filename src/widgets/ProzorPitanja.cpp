@@ -86,13 +86,15 @@ void ProzorPitanja::Form_Activate()
 
 void ProzorPitanja::Provera()
 {
-    m_test.Proveri();
+    const Presuda presuda = m_test.Proveri();
     for (PitanjeOkvir* okvir : m_okviri)
         okvir->Provera();
+    ObjaviRezultat(presuda);
 }
 
 void ProzorPitanja::NovTest()
 {
+    PonistiRezultat();
     for (PitanjeOkvir* okvir : m_okviri)
         okvir->Ocisti();
     if (Module1::Greska g = Prikazi()) {

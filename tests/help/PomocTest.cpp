@@ -93,7 +93,7 @@ TEST_F(UputstvoProzor, OtvaraPrevedenuDatotekuSaPrvomStranomISadrzajem)
     ASSERT_NE(sadrzaj, nullptr);
     EXPECT_EQ(Stavke(sadrzaj),
         QStringList({ "Karuvel - uvod", "Meni programa", "Saobraćajni znakovi", "  Test sa znakovima",
-            "Teorijska pitanja", "Situacije sa slikama", "Raskrsnice", "Boje i oznake",
+            "Teorijska pitanja", "Situacije sa slikama", "Raskrsnice", "Ispit i rezultat provere", "Boje i oznake",
             "Točkić miša i tastatura", "Uputstvo, Internet i O programu" }));
     ASSERT_NE(sadrzaj->currentItem(), nullptr);
     EXPECT_EQ(sadrzaj->currentItem()->text(0), "Karuvel - uvod");
