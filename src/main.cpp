@@ -1,4 +1,5 @@
 #include "shell/Karuvel.h"
+#include "shell/Signali.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Karuvel"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/program/ikona.png")));
+    Signali::Prihvati();
 
     Karuvel glavni;
     glavni.show();
