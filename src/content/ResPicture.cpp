@@ -133,7 +133,13 @@ bool ResPicture::setFileName(const QString& New_FileName)
     else if (fajl.size() > NajveciPaket)
         kod = NijeModul;
     else {
-        m_Bundle = fajl.read(NajveciPaket + 1);
+        // Read in pieces: a device that claims no size cannot make it read past the limit.
+        while (m_Bundle.size() <= NajveciPaket) {
+            const QByteArray deo = fajl.read(64 * 1024);
+            if (deo.isEmpty())
+                break;
+            m_Bundle += deo;
+        }
         if (fajl.error() != QFileDevice::NoError)
             kod = GreskaCitanja;
         else if (!IspravanPaket(m_Bundle)
@@ -295,10 +301,22 @@ private:
         return cvor >= 0 && cvor <= m_b.size() / m_velicinaCvora
             && Unutra(m_stablo + cvor * m_velicinaCvora, m_velicinaCvora);
     }
+    // A name inside the bytes that is one path element: not empty, not "." or "..", no '/'
+    // (such names make paths that lead back into the tree, and a walk of it never ends).
     bool Ime(qint64 pomak) const
     {
         const qint64 od = m_imena + pomak;
-        return pomak >= 0 && Unutra(od, 6) && Unutra(od + 6, 2 * qint64(Broj16(od)));
+        const qint64 duzina = pomak >= 0 && Unutra(od, 6) ? Broj16(od) : 0;
+        if (duzina == 0 || !Unutra(od + 6, 2 * duzina))
+            return false;
+        int tacaka = 0;
+        for (qint64 i = 0; i < duzina; ++i) {
+            const quint16 znak = qFromBigEndian<quint16>(m_b.constData() + od + 6 + 2 * i);
+            if (znak == u'/')
+                return false;
+            tacaka += znak == u'.';
+        }
+        return tacaka != duzina || duzina > 2;
     }
     bool Podatak(qint64 pomak, int zastavice) const
     {

@@ -95,8 +95,8 @@ public:
 
     // Whether bytes are a resource bundle (.rcc, format versions 1 to 3) that Qt can map and
     // read without a single read outside them: the header's magic, version, flags and offsets;
-    // every node reachable from the root (once only) with its record, its name and its data
-    // inside the bytes; a compressed file's unpacked size known and at most NajvecaSlika.
+    // every node reachable from the root (once only) with its record, its name (one path
+    // element) and its data inside the bytes; a compressed file's unpacked size known and at most NajvecaSlika.
     static bool IspravanPaket(const QByteArray& paket);
     // The largest bundle that is read, and the largest unpacked file inside it.
     static constexpr qint64 NajveciPaket = 256 * 1024 * 1024;

@@ -138,12 +138,20 @@ QByteArray Kljuc(const QString& ime)
     return UApsolutno(ime).toUtf8().toLower();
 }
 
+// The whole file, read in pieces: a device that claims no size (or a wrong one) cannot make it
+// read past the limit.
 QByteArray ProcitajDatoteku(const QString& putanja)
 {
     QFile f(putanja);
     if (!f.open(QIODevice::ReadOnly) || f.size() > PomocChm::NajvecaDatoteka)
         return {};
-    QByteArray bajtovi = f.read(PomocChm::NajvecaDatoteka + 1);
+    QByteArray bajtovi;
+    while (bajtovi.size() <= PomocChm::NajvecaDatoteka) {
+        const QByteArray deo = f.read(64 * 1024);
+        if (deo.isEmpty())
+            break;
+        bajtovi += deo;
+    }
     if (f.error() != QFileDevice::NoError || bajtovi.size() > PomocChm::NajvecaDatoteka)
         return {};
     return bajtovi;

@@ -333,6 +333,12 @@ TEST(ResPicturePaket, OsteceniPaketJeGreskaOtvaranja)
         { "root with -1 children", izmena(modul, [&](QByteArray& b) { Upisi32(b, stablo + 6, 0xffffffffu); }) },
         { "root its own child", izmena(modul, [&](QByteArray& b) { Upisi32(b, stablo + 10, 0); }) },
         { "a name longer than the bundle", izmena(modul, [&](QByteArray& b) { b[imena] = b[imena + 1] = '\xff'; }) },
+        { "an empty name", izmena(modul, [&](QByteArray& b) { b[imena] = b[imena + 1] = 0; }) },
+        { "a name \"..\"", izmena(modul, [&](QByteArray& b) {
+              b[imena] = 0;
+              b[imena + 1] = 2;
+              qToBigEndian<quint32>(0x002e002eu, b.data() + imena + 6); }) },
+        { "a name with '/'", izmena(modul, [&](QByteArray& b) { b[imena + 6] = 0; b[imena + 7] = '/'; }) },
         { "data longer than the bundle", izmena(modul, [&](QByteArray& b) { Upisi32(b, podaci, 0x7fffff00u); }) },
         { "zlib data claiming 1 GB", izmena(zlib, [](QByteArray& b) {
               Upisi32(b, Procitaj32(b, 12) + 4, 0x40000000u); }) },
