@@ -4,7 +4,10 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
-paketi=(cmake g++ make pkgconf qt6-base-dev libgl-dev fonts-liberation2 libgtest-dev libbenchmark-dev libchm-dev fp-utils)
+# clang and libclang-rt-dev (libFuzzer, the sanitizer runtimes of clang) serve only the checked
+# builds of tools/sanitajzeri.sh and tools/fuzz.sh.
+paketi=(cmake g++ make pkgconf qt6-base-dev libgl-dev fonts-liberation2 libgtest-dev libbenchmark-dev libmspack-dev fp-utils
+  clang libclang-rt-dev)
 
 nedostaju=()
 for p in "${paketi[@]}"; do

@@ -20,7 +20,7 @@ fi
 cmake -S "$top" -B "$bld" "${opcije[@]}" >/dev/null
 cmake --build "$bld" -j"$(nproc)"
 
-export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$bld"
 exec ctest --output-on-failure -j"$(nproc)" --timeout 600
