@@ -43,10 +43,10 @@ public:
     QString PocetnaStrana() const { return m_pocetna; }
     QString Sadrzaj() const { return m_sadrzaj; }
 
+private:
     // The memory-backed system of libmspack (open, read, seek, bounded write and allocation).
     struct Sistem;
 
-private:
     void Otvori();
     void ProcitajSistem();
 
