@@ -33,4 +33,22 @@ string(REGEX MATCHALL "(Error|Warning|Can't|exception)[^\n]*" _problemi "${_izla
 if(NOT _rez EQUAL 0 OR _problemi OR NOT EXISTS ${RAD}/uputstvo.chm)
   message(FATAL_ERROR "help: chmcmd failed (exit ${_rez}):\n${_izlaz}")
 endif()
+
+# The header holds two GUIDs: {7C01FD10-...} at 0x18 and {7C01FD11-...} at 0x28. chmcmd writes the
+# first one twice; readers that check the header (libmspack among them) refuse such a file.
+set(_guid1 "10fd017caa7bd0119e0c00a0c922e6ec")
+set(_guid2 "11fd017caa7bd0119e0c00a0c922e6ec")
+file(READ ${RAD}/uputstvo.chm _zaglavlje OFFSET 24 LIMIT 32 HEX)
+if(_zaglavlje STREQUAL "${_guid1}${_guid1}")
+  find_program(DD dd REQUIRED)
+  string(ASCII 17 _bajt)
+  file(WRITE ${RAD}/guid.bin "${_bajt}")
+  execute_process(
+    COMMAND ${DD} if=${RAD}/guid.bin of=${RAD}/uputstvo.chm bs=1 seek=40 count=1 conv=notrunc status=none
+    RESULT_VARIABLE _rez)
+  file(READ ${RAD}/uputstvo.chm _zaglavlje OFFSET 24 LIMIT 32 HEX)
+endif()
+if(NOT _zaglavlje STREQUAL "${_guid1}${_guid2}")
+  message(FATAL_ERROR "help: unexpected header GUIDs in the compiled help file: ${_zaglavlje}")
+endif()
 file(COPY_FILE ${RAD}/uputstvo.chm ${CILJ})

@@ -1,5 +1,6 @@
 #include "shell/Karuvel.h"
 #include "shell/Pokretanje.h"
+#include "shell/Signali.h"
 #include "widgets/Izgled.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(Izgled::Ikona());
     // The desktop entry's name, so that a desktop shows the window under its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("rs.karuvel.Karuvel"));
+    Signali::Prihvati();
 
     Karuvel glavni;
     glavni.show();

@@ -262,6 +262,13 @@ QString TempFolder()
     return f.dir->path() + QLatin1Char('/');
 }
 
+void UkloniTempFolder()
+{
+    PrivatniFolder& f = Folder();
+    f.dir.reset();
+    f.osnova.clear();
+}
+
 void PostaviIzvor(Izvor izvor)
 {
     TrenutniIzvor() = std::move(izvor);

@@ -68,6 +68,10 @@ inline const QString PorukaGreske =
 // exit). Empty when it cannot be made.
 QString TempFolder();
 
+// Removes the private folder with whatever it holds; a later TempFolder() makes a new one.
+// The program calls it when it ends.
+void UkloniTempFolder();
+
 // Name of the record file inside TempFolder().
 inline const QString ImeZapisa = QStringLiteral("sc~101.tmp");
 

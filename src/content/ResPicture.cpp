@@ -6,8 +6,12 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QResource>
+#include <QSet>
+#include <QtEndian>
 
 #include <atomic>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -126,11 +130,20 @@ bool ResPicture::setFileName(const QString& New_FileName)
         kod = FajlNePostoji;
     else if (!fajl.open(QIODevice::ReadOnly))
         kod = fajl.error() == QFileDevice::PermissionsError ? PristupOdbijen : GreskaCitanja;
+    else if (fajl.size() > NajveciPaket)
+        kod = NijeModul;
     else {
-        m_Bundle = fajl.readAll();
+        // Read in pieces: a device that claims no size cannot make it read past the limit.
+        while (m_Bundle.size() <= NajveciPaket) {
+            const QByteArray deo = fajl.read(64 * 1024);
+            if (deo.isEmpty())
+                break;
+            m_Bundle += deo;
+        }
         if (fajl.error() != QFileDevice::NoError)
             kod = GreskaCitanja;
-        else if (!QResource::registerResource(reinterpret_cast<const uchar*>(m_Bundle.constData()), Koren()))
+        else if (!IspravanPaket(m_Bundle)
+            || !QResource::registerResource(reinterpret_cast<const uchar*>(m_Bundle.constData()), Koren()))
             kod = NijeModul;
     }
     if (kod != 0) {
@@ -203,6 +216,161 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
     if (m_Err.Number != 0)
         m_Err.Description += QStringLiteral(" (%1)").arg(oznaka);
     return slika;
+}
+
+// ---- checking a resource bundle ----
+
+namespace {
+
+// A resource bundle as Qt reads it: a header ("qres", version, offsets of the node tree, the
+// data and the names, from version 3 on the bundle's flags, all 32-bit big-endian), a tree of
+// nodes (name offset, flags, then a directory's child count and first child or a file's
+// locale and data offset; from version 2 on a modification time), names (16-bit length,
+// 32-bit hash, UTF-16) and data (32-bit length, bytes).
+class ProveraPaketa {
+public:
+    explicit ProveraPaketa(const QByteArray& b) : m_b(b) {}
+
+    bool Proveri()
+    {
+        if (m_b.size() < 20 || !m_b.startsWith("qres") || m_b.size() > ResPicture::NajveciPaket)
+            return false;
+        const qint64 verzija = Broj32(4);
+        if (verzija < 1 || verzija > 3)
+            return false;
+        m_stablo = Broj32(8);
+        m_podaci = Broj32(12);
+        m_imena = Broj32(16);
+        if (verzija >= 3) {
+            const qint64 zastavice = Broj32(20);
+            if (zastavice < 0 || (zastavice & ~(Sazeto | SazetoZstd)) != 0)
+                return false;
+        }
+        m_velicinaCvora = verzija >= 2 ? 22 : 14;
+        if (m_stablo < 0 || m_podaci < 0 || m_imena < 0 || !Cvor(0))
+            return false;
+        if (!(Broj16(m_stablo + 4) & Direktorijum))
+            return false;
+
+        // Every node reachable from the root, each once: no read of Qt's strays outside.
+        QList<qint64> direktorijumi { 0 };
+        QSet<qint64> vidjeni { 0 };
+        while (!direktorijumi.isEmpty()) {
+            const qint64 zapis = m_stablo + direktorijumi.takeLast() * m_velicinaCvora;
+            const qint64 broj = Broj32(zapis + 6);
+            const qint64 prvi = Broj32(zapis + 10);
+            if (broj < 0 || prvi < 0 || (broj > 0 && !Cvor(prvi + broj - 1)))
+                return false;
+            for (qint64 cvor = prvi; cvor < prvi + broj; ++cvor) {
+                if (vidjeni.contains(cvor))
+                    return false;
+                vidjeni.insert(cvor);
+                const qint64 z = m_stablo + cvor * m_velicinaCvora;
+                const int zastavice = Broj16(z + 4);
+                if (!Ime(Broj32(z)) || (zastavice & ~(Sazeto | Direktorijum | SazetoZstd)) != 0)
+                    return false;
+                if (zastavice & Direktorijum) {
+                    if (zastavice != Direktorijum)
+                        return false;
+                    direktorijumi << cvor;
+                } else if (!Podatak(Broj32(z + 10), zastavice)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+private:
+    enum Zastavica { Sazeto = 0x01, Direktorijum = 0x02, SazetoZstd = 0x04 };
+
+    bool Unutra(qint64 od, qint64 duzina) const
+    {
+        return od >= 0 && duzina >= 0 && od <= m_b.size() && duzina <= m_b.size() - od;
+    }
+    // A signed 32-bit number, as Qt reads offsets and counts; -1 past the end.
+    qint64 Broj32(qint64 od) const
+    {
+        return Unutra(od, 4) ? qFromBigEndian<qint32>(m_b.constData() + od) : -1;
+    }
+    quint32 Neoznacen32(qint64 od) const { return qFromBigEndian<quint32>(m_b.constData() + od); }
+    int Broj16(qint64 od) const { return Unutra(od, 2) ? qFromBigEndian<quint16>(m_b.constData() + od) : 0; }
+
+    bool Cvor(qint64 cvor) const
+    {
+        return cvor >= 0 && cvor <= m_b.size() / m_velicinaCvora
+            && Unutra(m_stablo + cvor * m_velicinaCvora, m_velicinaCvora);
+    }
+    // A name inside the bytes that is one path element: not empty, not "." or "..", no '/'
+    // (such names make paths that lead back into the tree, and a walk of it never ends).
+    bool Ime(qint64 pomak) const
+    {
+        const qint64 od = m_imena + pomak;
+        const qint64 duzina = pomak >= 0 && Unutra(od, 6) ? Broj16(od) : 0;
+        if (duzina == 0 || !Unutra(od + 6, 2 * duzina))
+            return false;
+        int tacaka = 0;
+        for (qint64 i = 0; i < duzina; ++i) {
+            const quint16 znak = qFromBigEndian<quint16>(m_b.constData() + od + 6 + 2 * i);
+            if (znak == u'/')
+                return false;
+            tacaka += znak == u'.';
+        }
+        return tacaka != duzina || duzina > 2;
+    }
+    bool Podatak(qint64 pomak, int zastavice) const
+    {
+        const qint64 od = m_podaci + pomak;
+        if (pomak < 0 || !Unutra(od, 4))
+            return false;
+        const qint64 duzina = Neoznacen32(od);
+        if (!Unutra(od + 4, duzina))
+            return false;
+        if (zastavice & Sazeto)
+            return duzina >= 4 && Neoznacen32(od + 4) <= ResPicture::NajvecaSlika;
+        if (zastavice & SazetoZstd) {
+            const std::optional<qint64> n = VelicinaZstd(od + 4, duzina);
+            return n && *n <= ResPicture::NajvecaSlika;
+        }
+        return true;
+    }
+    // The unpacked size that a zstd frame's header gives; nullopt when it gives none.
+    std::optional<qint64> VelicinaZstd(qint64 od, qint64 duzina) const
+    {
+        const auto* p = reinterpret_cast<const uchar*>(m_b.constData() + od);
+        if (duzina < 5 || qFromLittleEndian<quint32>(p) != 0xFD2FB528u)
+            return std::nullopt;
+        const uchar opis = p[4];
+        const int oznakaVelicine = opis >> 6;
+        const bool jedanSegment = (opis >> 5) & 1;
+        const int recnik[] = { 0, 1, 2, 4 };
+        const int velicinaPolja[] = { jedanSegment ? 1 : 0, 2, 4, 8 };
+        const qint64 polje = 5 + (jedanSegment ? 0 : 1) + recnik[opis & 3];
+        const int n = velicinaPolja[oznakaVelicine];
+        if (n == 0 || (opis & 0x08) || polje + n > duzina)
+            return std::nullopt;
+        quint64 v = 0;
+        for (int i = n - 1; i >= 0; --i)
+            v = (v << 8) | p[polje + i];
+        if (n == 2)
+            v += 256;
+        if (v > quint64(std::numeric_limits<qint64>::max()))
+            return std::nullopt;
+        return qint64(v);
+    }
+
+    const QByteArray& m_b;
+    qint64 m_stablo = 0;
+    qint64 m_podaci = 0;
+    qint64 m_imena = 0;
+    qint64 m_velicinaCvora = 22;
+};
+
+}  // namespace
+
+bool ResPicture::IspravanPaket(const QByteArray& paket)
+{
+    return ProveraPaketa(paket).Proveri();
 }
 
 QImage ResPicture::Dekodiraj(QIODevice& tok, Greska& greska)

@@ -69,15 +69,17 @@ public:
 
     // The resource bundle (.rcc) whose pictures are read; empty for the program's own.
     QString FileName() const { return m_FileName; }
-    // Maps the bundle under this object's own root. On failure (file missing, unreadable or
-    // not a resource bundle) returns false, sets Err() to GreskaOtvaranja with
+    // Maps the bundle under this object's own root. The file is checked whole first
+    // (IspravanPaket); a damaged bundle is not a resource bundle. On failure (file missing,
+    // unreadable or not a resource bundle) returns false, sets Err() to GreskaOtvaranja with
     // "Cannot open <name>. GetLastError returns: <code>", and later loads read the program's
     // own resources; FileName() keeps the new name.
     bool setFileName(const QString& New_FileName);
 
     // The bundle in memory whose pictures are read: the start of the bundle's bytes, 0 for
     // the program's own resources. After setFileName it is the bundle that the object read.
-    // A bundle given here belongs to the caller: the object maps it under its own root and
+    // A bundle given here is the program's own memory and is trusted as it is; it belongs to
+    // the caller: the object maps it under its own root and
     // unmaps it later, but never frees it; the bytes must stay alive while it is set.
     quintptr hInstance() const { return m_hInstance; }
     void sethInstance(quintptr New_hInstance);
@@ -90,6 +92,15 @@ public:
     QImage LoadResPicture(const QVariant& ResType, const QVariant& ID);
 
     const Greska& Err() const { return m_Err; }
+
+    // Whether bytes are a resource bundle (.rcc, format versions 1 to 3) that Qt can map and
+    // read without a single read outside them: the header's magic, version, flags and offsets;
+    // every node reachable from the root (once only) with its record, its name (one path
+    // element) and its data inside the bytes; a compressed file's unpacked size known and at most NajvecaSlika.
+    static bool IspravanPaket(const QByteArray& paket);
+    // The largest bundle that is read, and the largest unpacked file inside it.
+    static constexpr qint64 NajveciPaket = 256 * 1024 * 1024;
+    static constexpr qint64 NajvecaSlika = 32 * 1024 * 1024;
 
     // The picture decoder on its own: reads the header from the stream at its current
     // position, then the picture file. Exposed for tests.

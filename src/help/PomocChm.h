@@ -1,24 +1,42 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringList>
+#include <memory>
 #include <optional>
 
-struct chmFile;
+struct mschm_decompressor;
+struct mschmd_header;
+struct mschmd_file;
 
 // One compiled help file (CHM), open for reading its pages, pictures and table of contents.
+// The file is read whole into memory and taken apart with libmspack, which reads it through
+// this object's own bounded reader: nothing the file says makes it read outside the file,
+// allocate more than a few megabytes or write more than the entry's bound. A damaged file
+// opens as not a help file, or yields nothing for the entries it damages.
 class PomocChm {
 public:
+    // The help file at putanja; a file larger than NajvecaDatoteka is not read.
     explicit PomocChm(const QString& putanja);
+    // A help file already in memory.
+    explicit PomocChm(const QByteArray& bajtovi);
     ~PomocChm();
     PomocChm(const PomocChm&) = delete;
     PomocChm& operator=(const PomocChm&) = delete;
 
-    // Whether the file could be opened as a help file.
-    bool Otvoren() const { return m_chm != nullptr; }
+    static constexpr qint64 NajvecaDatoteka = 64 * 1024 * 1024;
 
-    // The bytes of a file inside the help file ("/index.htm"); nullopt when it is not there.
+    // Whether the file could be opened as a help file.
+    bool Otvoren() const { return m_zaglavlje != nullptr; }
+
+    // The bytes of a file inside the help file ("/index.htm", letter case ignored); nullopt
+    // when it is not there or cannot be read whole.
     std::optional<QByteArray> Procitaj(const QString& ime) const;
+
+    // The names of the files inside the help file, in the order of its directory.
+    QStringList Imena() const;
 
     // From the help file's system record: its first page and its table of contents
     // ("/index.htm", "/sadrzaj.hhc"); empty when the record does not name them.
@@ -26,9 +44,17 @@ public:
     QString Sadrzaj() const { return m_sadrzaj; }
 
 private:
+    // The memory-backed system of libmspack (open, read, seek, bounded write and allocation).
+    struct Sistem;
+
+    void Otvori();
     void ProcitajSistem();
 
-    chmFile* m_chm = nullptr;
+    QByteArray m_bajtovi;
+    std::unique_ptr<Sistem> m_sistem;
+    mschm_decompressor* m_citac = nullptr;
+    mschmd_header* m_zaglavlje = nullptr;
+    QHash<QByteArray, mschmd_file*> m_datoteke;  // by the lower-case name
     QString m_pocetna;
     QString m_sadrzaj;
 };

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QResource>
+#include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,7 @@ QStringList MapiraniKoreni()
 }
 
 const QString Modul = QStringLiteral(RP_MODUL);
+const QString Paketi = QStringLiteral(RP_PAKETI);
 const QString Slike = QStringLiteral(RP_SLIKE);
 
 }  // namespace
@@ -266,4 +269,101 @@ TEST(ResPictureModul, TudjiModulSeNeOslobadja)
     EXPECT_FALSE(drugi.LoadResPicture("ZNAK", 21).isNull());
     drugi.sethInstance(0);
     EXPECT_FALSE(drugi.LoadResPicture("ZNAK", 7).isNull()) << "0 is the program's own pictures";
+}
+
+// ---- a bundle is checked before it is mapped ----
+
+TEST(ResPicturePaket, SvakiOblikKojiRccPiseSePrihvata)
+{
+    for (const char* oblik : { "zlib", "zstd", "v1", "v2" }) {
+        const QString put = Paketi + QStringLiteral("/%1.rcc").arg(QLatin1String(oblik));
+        EXPECT_TRUE(ResPicture::IspravanPaket(Procitaj(put))) << oblik;
+        ResPicture rp;
+        ASSERT_TRUE(rp.setFileName(put)) << oblik << ": " << qPrintable(rp.Err().Description);
+        EXPECT_EQ(rp.LoadResPicture("ZNAK", 12).size(), VelicinaFajla(Slike + QStringLiteral("/znak/12.gif")))
+            << oblik << ": " << qPrintable(rp.Err().Description);
+    }
+    EXPECT_TRUE(ResPicture::IspravanPaket(Procitaj(Modul)));
+}
+
+namespace {
+
+void Upisi32(QByteArray& b, qint64 od, quint32 v)
+{
+    qToBigEndian<quint32>(v, b.data() + od);
+}
+quint32 Procitaj32(const QByteArray& b, qint64 od)
+{
+    return qFromBigEndian<quint32>(b.constData() + od);
+}
+
+}  // namespace
+
+// Damaged bundles: each one read outside its bytes or made Qt allocate gigabytes before the
+// check; now each is "not a resource bundle", and the program's own pictures still load.
+TEST(ResPicturePaket, OsteceniPaketJeGreskaOtvaranja)
+{
+    const QByteArray modul = Procitaj(Modul);
+    const QByteArray zlib = Procitaj(Paketi + QStringLiteral("/zlib.rcc"));
+    const QByteArray zstd = Procitaj(Paketi + QStringLiteral("/zstd.rcc"));
+    ASSERT_FALSE(modul.isEmpty());
+    ASSERT_FALSE(zlib.isEmpty());
+    ASSERT_FALSE(zstd.isEmpty());
+    const qint64 stablo = Procitaj32(modul, 8);
+    const qint64 podaci = Procitaj32(modul, 12);
+    const qint64 imena = Procitaj32(modul, 16);
+    const auto izmena = [](QByteArray b, auto promena) {
+        promena(b);
+        return b;
+    };
+
+    const std::vector<std::pair<const char*, QByteArray>> slucajevi {
+        { "tree at 2 GB, 20 bytes",
+            QByteArray::fromHex("7172657300000002" "7fffffff" "0000000000000000") },
+        { "header only", modul.left(20) },
+        { "cut in half", modul.left(modul.size() / 2) },
+        { "cut by one byte", modul.chopped(1) },
+        { "version 4", izmena(modul, [](QByteArray& b) { Upisi32(b, 4, 4); }) },
+        { "unknown bundle flag", izmena(modul, [](QByteArray& b) { Upisi32(b, 20, 0x10); }) },
+        { "tree past the end", izmena(modul, [](QByteArray& b) { Upisi32(b, 8, quint32(b.size())); }) },
+        { "negative data offset", izmena(modul, [](QByteArray& b) { Upisi32(b, 12, 0xfffffff0u); }) },
+        { "names past the end", izmena(modul, [](QByteArray& b) { Upisi32(b, 16, 0x7ffffff0u); }) },
+        { "root a file", izmena(modul, [&](QByteArray& b) { b[stablo + 5] = 0; }) },
+        { "root with 2^31-1 children", izmena(modul, [&](QByteArray& b) { Upisi32(b, stablo + 6, 0x7fffffffu); }) },
+        { "root with -1 children", izmena(modul, [&](QByteArray& b) { Upisi32(b, stablo + 6, 0xffffffffu); }) },
+        { "root its own child", izmena(modul, [&](QByteArray& b) { Upisi32(b, stablo + 10, 0); }) },
+        { "a name longer than the bundle", izmena(modul, [&](QByteArray& b) { b[imena] = b[imena + 1] = '\xff'; }) },
+        { "an empty name", izmena(modul, [&](QByteArray& b) { b[imena] = b[imena + 1] = 0; }) },
+        { "a name \"..\"", izmena(modul, [&](QByteArray& b) {
+              b[imena] = 0;
+              b[imena + 1] = 2;
+              qToBigEndian<quint32>(0x002e002eu, b.data() + imena + 6); }) },
+        { "a name with '/'", izmena(modul, [&](QByteArray& b) { b[imena + 6] = 0; b[imena + 7] = '/'; }) },
+        { "data longer than the bundle", izmena(modul, [&](QByteArray& b) { Upisi32(b, podaci, 0x7fffff00u); }) },
+        { "zlib data claiming 1 GB", izmena(zlib, [](QByteArray& b) {
+              Upisi32(b, Procitaj32(b, 12) + 4, 0x40000000u); }) },
+        { "zstd frame claiming 1 TB", izmena(zstd, [](QByteArray& b) {
+              const qint64 okvir = Procitaj32(b, 12) + 4;
+              b[okvir + 4] = '\xe0';  // single segment, 8-byte content size
+              qToLittleEndian<quint64>(quint64(1) << 40, b.data() + okvir + 5); }) },
+        { "zstd frame without its size", izmena(zstd, [](QByteArray& b) {
+              b[Procitaj32(b, 12) + 8] = 0; }) },
+    };
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const auto& [opis, bajtovi] : slucajevi) {
+        EXPECT_FALSE(ResPicture::IspravanPaket(bajtovi)) << opis;
+        const QString put = dir.filePath(QStringLiteral("ostecen.rcc"));
+        {
+            QFile f(put);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bajtovi);
+        }
+        ResPicture rp;
+        EXPECT_FALSE(rp.setFileName(put)) << opis;
+        EXPECT_EQ(rp.Err().Description, QStringLiteral("Cannot open %1. GetLastError returns: 193").arg(put)) << opis;
+        EXPECT_EQ(rp.LoadResPicture("ZNAK", 12).size(), VelicinaFajla(QStringLiteral(":/ZNAK/12"))) << opis;
+    }
+    EXPECT_TRUE(MapiraniKoreni().isEmpty());
 }

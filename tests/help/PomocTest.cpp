@@ -210,6 +210,25 @@ TEST_F(UputstvoProzor, NeispravnaDatotekaNePrikazujeNistaIPrecutno)
     EXPECT_TRUE(m_poruke.Primljene().isEmpty());
 }
 
+// Damaged help files that ended the program with its earlier reader: no window or a window
+// with what could be read, never a message.
+TEST_F(UputstvoProzor, OstecenaDatotekaNeGasiProgram)
+{
+    const QDir osteceni(QStringLiteral(POMOC_OSTECENI));
+    const QStringList imena = osteceni.entryList({ QStringLiteral("*.chm") }, QDir::Files);
+    ASSERT_FALSE(imena.isEmpty());
+    for (const QString& ime : imena) {
+        if (PomocProzor* p = PomocProzor::Otvori(nullptr, osteceni.filePath(ime))) {
+            for (QTreeWidgetItemIterator it(p->findChild<QTreeWidget*>("Sadrzaj")); *it; ++it) {
+                auto* sadrzaj = p->findChild<QTreeWidget*>("Sadrzaj");
+                QTest::mouseClick(sadrzaj->viewport(), Qt::LeftButton, {}, sadrzaj->visualItemRect(*it).center());
+            }
+            ZatvoriSve();
+        }
+    }
+    EXPECT_TRUE(m_poruke.Primljene().isEmpty());
+}
+
 TEST_F(KomandePomoci, UputstvoOstajeOtvorenoKadGlavniProzorZatvaraOstale)
 {
     Karuvel glavni;
