@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* podaci, size_t velicina)
     Module1::PostaviIzvor([&bajtovi](int) { return std::optional<QByteArray>(bajtovi); });
     Module1::UcitajSveZnakove();
     Module1::UcitajZnakove(3);
-    Module1::UcitajTeoriju("B");
+    const Module1::BankaPitanja teorija = Module1::UcitajTeoriju("B");
+    teorija.greska.ZaKorisnika();
     Module1::UcitajSituacije("sve");
     Module1::UcitajRaskrsnice("sve");
-    Module1::PorukaZaKorisnika();
     Module1::PostaviIzvor({});
     return 0;
 }

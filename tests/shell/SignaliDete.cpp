@@ -57,10 +57,10 @@ int main(int argc, char* argv[])
             return Resurs(n);
         });
         QTimer::singleShot(0, [] {
-            Reci(Module1::UcitajRaskrsnice("sve") ? "ucitano 1" : "ucitano 0");
+            Reci(Module1::UcitajRaskrsnice("sve").greska ? "ucitano 0" : "ucitano 1");
         });
     } else if (nacin == u"ucita") {
-        return Module1::UcitajRaskrsnice("sve") ? 0 : 1;
+        return Module1::UcitajRaskrsnice("sve").greska ? 1 : 0;
     } else {
         return 2;
     }
