@@ -4,7 +4,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
-paketi=(cmake g++ make pkgconf qt6-base-dev libgl-dev fonts-liberation2 libgtest-dev libbenchmark-dev libchm-dev fp-utils)
+paketi=(cmake g++ make pkgconf qt6-base-dev libgl-dev fonts-liberation2 libgtest-dev libbenchmark-dev libchm-dev fp-utils libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev)
 
 nedostaju=()
 for p in "${paketi[@]}"; do
