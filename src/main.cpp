@@ -1,3 +1,4 @@
+#include "napredak/Skladiste.h"
 #include "shell/Karuvel.h"
 #include "widgets/Izgled.h"
 
@@ -18,8 +19,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setWindowIcon(Izgled::Ikona());
 
+    // The candidate's progress; a store that cannot be used is told once (once the main
+    // window shows) and left out.
+    Skladiste napredak(Skladiste::PodrazumevaniPut());
     Karuvel glavni;
     glavni.show();
     glavni.OProgramu_Click();
+    glavni.PostaviNapredak(&napredak);
     return QApplication::exec();
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "content/Module1.h"
+#include "napredak/Zapis.h"
 
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QMainWindow;
@@ -25,9 +29,23 @@ public:
     // Runs whenever the window becomes the active child of the main window.
     virtual void Form_Activate() {}
 
+    // Where the window hands the answered questions of every checked test; none by default.
+    using Zapisnik = std::function<void(const std::vector<Napredak::Odgovor>&)>;
+    void PostaviZapisnik(Zapisnik zapisnik) { m_zapisnik = std::move(zapisnik); }
+
 protected:
+    // Hands the answers of a checked test to the Zapisnik, if there is one and there are answers.
+    void Zabelezi(const std::vector<Napredak::Odgovor>& odgovori) const
+    {
+        if (m_zapisnik && !odgovori.empty())
+            m_zapisnik(odgovori);
+    }
+
     // A failure after the window was shown: tells the user, then closes the window.
     void Neuspeh(const Module1::Greska& greska);
     // The main window around this child, or nullptr while the window stands alone.
     QMainWindow* GlavniProzor() const;
+
+private:
+    Zapisnik m_zapisnik;
 };
