@@ -34,6 +34,12 @@ qint64 Vreme(const QDateTime& t)
     return (t.isValid() ? t : QDateTime::currentDateTimeUtc()).toMSecsSinceEpoch();
 }
 
+// A category as the store keeps it: never NULL, "" where the activity has none.
+QString Kategorija(const QByteArray& kategorija)
+{
+    return kategorija.isEmpty() ? QStringLiteral("") : QString::fromLatin1(kategorija);
+}
+
 // The files SQLite keeps beside the database.
 const std::array<QString, 3> Nastavci = {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")};
 
@@ -170,7 +176,7 @@ bool Skladiste::UpisiOdgovore(qint64 provera, qint64 ispit, Napredak::Aktivnost 
         q.bindValue(1, ispit > 0 ? QVariant(ispit) : QVariant());
         q.bindValue(2, vreme);
         q.bindValue(3, static_cast<int>(aktivnost));
-        q.bindValue(4, QString::fromLatin1(kategorija));
+        q.bindValue(4, Kategorija(kategorija));
         q.bindValue(5, static_cast<int>(o.banka));
         q.bindValue(6, static_cast<int>(o.kljuc));
         q.bindValue(7, o.izabrano.isNull() ? QByteArray("") : o.izabrano);
@@ -199,7 +205,7 @@ bool Skladiste::ZapisiProveru(const Napredak::Provera& provera)
     if (uspeh) {
         q.bindValue(0, vreme);
         q.bindValue(1, static_cast<int>(provera.aktivnost));
-        q.bindValue(2, QString::fromLatin1(provera.kategorija));
+        q.bindValue(2, Kategorija(provera.kategorija));
         q.bindValue(3, tacnih);
         q.bindValue(4, static_cast<int>(provera.odgovori.size()));
         uspeh = q.exec();
@@ -228,7 +234,7 @@ bool Skladiste::ZapisiIspit(const Napredak::Ispit& ispit)
     bool uspeh = q.prepare(QStringLiteral("INSERT INTO ispit(vreme, kategorija, bodovi, najvise, polozen) VALUES(?, ?, ?, ?, ?)"));
     if (uspeh) {
         q.bindValue(0, vreme);
-        q.bindValue(1, QString::fromLatin1(ispit.kategorija));
+        q.bindValue(1, Kategorija(ispit.kategorija));
         q.bindValue(2, ispit.bodovi);
         q.bindValue(3, ispit.najvise);
         q.bindValue(4, ispit.polozen ? 1 : 0);
@@ -287,7 +293,7 @@ std::vector<Skladiste::Rezultat> Skladiste::Rezultati(Napredak::Aktivnost aktivn
     if (!q.prepare(QStringLiteral("SELECT vreme, tacnih, ukupno FROM provera WHERE aktivnost = ? AND kategorija = ? ORDER BY vreme, id")))
         return rezultati;
     q.bindValue(0, static_cast<int>(aktivnost));
-    q.bindValue(1, QString::fromLatin1(kategorija));
+    q.bindValue(1, Kategorija(kategorija));
     if (!q.exec())
         return rezultati;
     while (q.next())

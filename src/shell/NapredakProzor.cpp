@@ -91,8 +91,6 @@ Module1::Greska NapredakProzor::Ucitaj()
         {"T", QStringLiteral("Teorija – Traktor")}};
     for (const auto& [kategorija, naziv] : kategorije) {
         const Module1::BankaPitanja banka = Module1::UcitajTeoriju(kategorija);
-        if (banka.greska)
-            return banka.greska;
         Red red {naziv, Aktivnost::Teorija, kategorija, Banka::Teorija, {}, {}};
         Kljucevi(banka, red);
         for (const Module1::Pitanje& p : banka.zapisi)
@@ -101,8 +99,6 @@ Module1::Greska NapredakProzor::Ucitaj()
     }
     {
         const Module1::BankaPitanja banka = Module1::UcitajSituacije("sve");
-        if (banka.greska)
-            return banka.greska;
         Red red {QStringLiteral("Situacije sa slikama"), Aktivnost::Situacije, {}, Banka::Situacije, {}, {}};
         Kljucevi(banka, red);
         for (const Module1::Pitanje& p : banka.zapisi)
@@ -111,8 +107,6 @@ Module1::Greska NapredakProzor::Ucitaj()
     }
     {
         const Module1::BankaZnakova banka = Module1::UcitajSveZnakove();
-        if (banka.greska)
-            return banka.greska;
         Red red {QStringLiteral("Test sa znakovima"), Aktivnost::TestZnakova, {}, Banka::Znakovi, {}, {}};
         Kljucevi(banka, red);
         for (const Module1::Znak& z : banka.zapisi)
@@ -121,8 +115,6 @@ Module1::Greska NapredakProzor::Ucitaj()
     }
     {
         const Module1::BankaRaskrsnica banka = Module1::UcitajRaskrsnice("sve");
-        if (banka.greska)
-            return banka.greska;
         Red red {QStringLiteral("Raskrsnice"), Aktivnost::Raskrsnice, {}, Banka::Raskrsnice, {}, {}};
         Kljucevi(banka, red);
         for (std::size_t i = 0; i < banka.zapisi.size(); ++i)

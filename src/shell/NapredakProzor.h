@@ -25,7 +25,8 @@ public:
     NapredakProzor(Skladiste* napredak, QWidget* parent = nullptr);
 
     QLabel* Naslov() const override { return m_naslov; }
-    // Loads the banks (to know every question) and shows the store.
+    // Loads the banks (to know every question; a bank that cannot be loaded shows as empty)
+    // and shows the store.
     Module1::Greska Ucitaj() override;
     // Shows the store as it is now.
     void Osvezi();

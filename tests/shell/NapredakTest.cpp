@@ -116,6 +116,7 @@ TEST_F(NapredakTest, SignAndIntersectionChecksAreRecordedToo)
     ZnakoviTest* z = Otvoren<ZnakoviTest>();
     ASSERT_NE(z, nullptr);
     QTest::mouseClick(Kontrola<QPushButton>(z, QStringLiteral("Command1")), Qt::LeftButton);
+    ASSERT_TRUE(z->Test().Provereno());
     const auto znakovi = skladiste->Ishodi(Banka::Znakovi);
     // The boxes left empty under signs without a description are right answers; no box was filled.
     EXPECT_EQ(znakovi.size(), 2u);
@@ -186,7 +187,7 @@ TEST_F(NapredakTest, TheProgressWindowShowsTheStoreAndTheResetAsksFirst)
 
     Izaberi("NapredakPregled");
     NapredakProzor* n = Otvoren<NapredakProzor>();
-    ASSERT_NE(n, nullptr);
+    ASSERT_NE(n, nullptr) << poruke.Primljene().join(QLatin1Char('|')).toStdString();
     auto* tabela = Kontrola<QTableWidget>(n, QStringLiteral("Tabela"));
     ASSERT_NE(tabela, nullptr);
     ASSERT_EQ(tabela->rowCount(), 7);
