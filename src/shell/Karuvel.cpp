@@ -169,6 +169,12 @@ void Karuvel::Zapisi(const Belezenje& belezenje, const std::vector<Napredak::Odg
         PrijaviNapredak();
 }
 
+void Karuvel::ZapisiIspit(const Napredak::Ispit& ispit)
+{
+    if (m_napredak && !m_napredak->ZapisiIspit(ispit))
+        PrijaviNapredak();
+}
+
 void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& naslov, std::optional<Belezenje> belezenje)
 {
     ZatvoriOstale();

@@ -31,6 +31,9 @@ public:
     // the user, once, what the store has to say (a damaged or unusable file).
     void PostaviNapredak(Skladiste* napredak);
     Skladiste* Napredak() const { return m_napredak; }
+    // A finished exam with its points (and its answers) into the store, if there is one;
+    // a failure to write is told once.
+    void ZapisiIspit(const Napredak::Ispit& ispit);
 
     // Closes every window of the program whose title is not the main window's.
     void ZatvoriOstale();

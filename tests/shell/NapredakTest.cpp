@@ -183,7 +183,7 @@ TEST_F(NapredakTest, TheProgressWindowShowsTheStoreAndTheResetAsksFirst)
 {
     ASSERT_TRUE(skladiste->ZapisiProveru({Napredak::Aktivnost::Teorija, "B", {},
         {{Banka::Teorija, 1003, "2", false}, {Banka::Teorija, 1005, "1", true}, {Banka::Teorija, 1003, "3", false}}}));
-    ASSERT_TRUE(skladiste->ZapisiIspit({"B", 70, 120, false, {}, {}}));
+    glavni->ZapisiIspit({"B", 70, 120, false, {}, {{Banka::Situacije, 301, "2", true}}});
 
     Izaberi("NapredakPregled");
     NapredakProzor* n = Otvoren<NapredakProzor>();
@@ -198,6 +198,7 @@ TEST_F(NapredakTest, TheProgressWindowShowsTheStoreAndTheResetAsksFirst)
     EXPECT_EQ(tabela->item(0, 3)->text(), QStringLiteral("2"));
     EXPECT_TRUE(tabela->item(0, 4)->text().startsWith(QStringLiteral("2× pitanje B3"))) << tabela->item(0, 4)->text().toStdString();
     EXPECT_EQ(tabela->item(1, 0)->text(), QStringLiteral("0 od 10"));
+    EXPECT_EQ(tabela->item(3, 0)->text(), QStringLiteral("1 od 1")) << "the exam's answer counts for its question";
     EXPECT_EQ(tabela->item(6, 0)->text(), QStringLiteral("1 ispita"));
 
     // "No" keeps everything.
@@ -205,7 +206,7 @@ TEST_F(NapredakTest, TheProgressWindowShowsTheStoreAndTheResetAsksFirst)
     Poruke::PostaviUpit([&pitanja](QWidget*, const QString& tekst) { pitanja << tekst; return false; });
     QTest::mouseClick(Kontrola<QPushButton>(n, QStringLiteral("Obrisi")), Qt::LeftButton);
     ASSERT_EQ(pitanja.size(), 1);
-    EXPECT_EQ(skladiste->BrojOdgovora(), 3);
+    EXPECT_EQ(skladiste->BrojOdgovora(), 4);
     EXPECT_EQ(tabela->item(0, 0)->text(), QStringLiteral("2 od 20"));
 
     // "Yes" empties the store, and the window shows it; the menu item asks the same way.
