@@ -66,7 +66,7 @@ int main(int argc, char** argv)
 
     Karuvel glavni { Module2::Generator(3) };
     glavni.PostaviNapredak(&skladiste);
-    glavni.resize(1100, 820);
+    glavni.resize(1000, 760);
     glavni.show();
     for (int n = 0; n < 4; ++n) {
         glavni.findChild<QAction*>(QStringLiteral("TeorijaB"))->trigger();

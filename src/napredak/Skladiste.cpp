@@ -24,7 +24,7 @@ const std::vector<std::vector<const char*>> Koraci = {
         " ispit INTEGER REFERENCES ispit(id) ON DELETE CASCADE, vreme INTEGER NOT NULL,"
         " aktivnost INTEGER NOT NULL, kategorija TEXT NOT NULL, banka INTEGER NOT NULL, kljuc INTEGER NOT NULL,"
         " izabrano BLOB NOT NULL, tacno INTEGER NOT NULL)",
-        "CREATE INDEX odgovor_pitanje ON odgovor(banka, kljuc, id)",
+        "CREATE INDEX odgovor_pitanje ON odgovor(banka, kljuc, id, tacno)",
         "CREATE INDEX provera_aktivnost ON provera(aktivnost, kategorija, vreme)",
     },
 };
@@ -273,6 +273,7 @@ std::map<qint16, std::vector<bool>> Skladiste::Ishodi(Napredak::Banka banka) con
         return ishodi;
     QSqlQuery q(QSqlDatabase::database(m_veza, false));
     q.setForwardOnly(true);
+    // The index covers the query: the answers are read in order straight from it.
     if (!q.prepare(QStringLiteral("SELECT kljuc, tacno FROM odgovor WHERE banka = ? ORDER BY kljuc, id")))
         return ishodi;
     q.bindValue(0, static_cast<int>(banka));

@@ -21,6 +21,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <map>
+#include <memory>
+#include <optional>
+
 namespace {
 QAction* Stavka(QMenu* meni, const QString& ime, const QString& natpis)
 {
@@ -306,9 +310,11 @@ void Karuvel::PonoviGreske_Click(const QByteArray& kategorija)
     const auto ishodi = [napredak] {
         return napredak ? napredak->Ishodi(Napredak::Banka::Teorija) : std::map<qint16, std::vector<bool>>();
     };
-    // What the heading says is taken from the records the window will start with.
+    // What the heading says is taken from the records the window will start with; the window's
+    // first test uses the same reading of the store.
+    auto prvi = std::make_shared<std::optional<std::map<qint16, std::vector<bool>>>>(ishodi());
     Napredak::Ponavljanje p;
-    const bool ucitano = !SlabaPitanja(kategorija, ishodi(), &p).greska;
+    const bool ucitano = !SlabaPitanja(kategorija, **prvi, &p).greska;
     QString naslov = QStringLiteral("Ponovi greške – %1").arg(imena.at(kategorija));
     if (ucitano && p.slabih == 0)
         naslov += QStringLiteral(": nema grešaka za ponavljanje, ovo su pitanja koja još niste videli");
@@ -318,7 +324,14 @@ void Karuvel::PonoviGreske_Click(const QByteArray& kategorija)
         naslov += QStringLiteral(": %1 za ponavljanje").arg(p.slabih);
     // Each new test draws again from the weak questions as they stand after the last check.
     Otvori([=, this] {
-        return new Teorija([kategorija, ishodi] { return SlabaPitanja(kategorija, ishodi(), nullptr); },
+        return new Teorija([kategorija, ishodi, prvi] {
+            if (*prvi) {
+                const auto sada = std::move(**prvi);
+                prvi->reset();
+                return SlabaPitanja(kategorija, sada, nullptr);
+            }
+            return SlabaPitanja(kategorija, ishodi(), nullptr);
+        },
             Teorija::BrojOkvira, NoviGenerator(), this);
     },
         naslov, Belezenje {Napredak::Aktivnost::Teorija, kategorija});

@@ -63,7 +63,8 @@ NapredakProzor::NapredakProzor(Skladiste* napredak, QWidget* parent)
     m_tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabela->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabela->horizontalHeader()->setStretchLastSection(true);
-    m_tabela->setWordWrap(true);
+    m_tabela->setWordWrap(false);
+    m_tabela->setTextElideMode(Qt::ElideRight);
     raspored->addWidget(m_tabela, 3);
 
     m_grafikon = new QChartView(this);
@@ -171,7 +172,9 @@ void NapredakProzor::PopuniTabelu()
         m_tabela->setItem(ri, 1, new QTableWidgetItem(QString::number(ukupno - vidjeno)));
         m_tabela->setItem(ri, 2, new QTableWidgetItem(odgovora ? QStringLiteral("%1 %").arg(qRound(100.0 * tacnih / odgovora)) : QStringLiteral("–")));
         m_tabela->setItem(ri, 3, new QTableWidgetItem(QString::number(slabih)));
-        m_tabela->setItem(ri, 4, new QTableWidgetItem(najcesce.join(QLatin1Char('\n'))));
+        auto* greskeStavka = new QTableWidgetItem(najcesce.join(QStringLiteral("; ")));
+        greskeStavka->setToolTip(najcesce.join(QLatin1Char('\n')));
+        m_tabela->setItem(ri, 4, greskeStavka);
         nazivi << red.naziv;
     }
     // The exams.
@@ -186,13 +189,12 @@ void NapredakProzor::PopuniTabelu()
         : QStringLiteral("poslednji: %1 od %2 bodova").arg(ispiti.back().bodovi).arg(ispiti.back().najvise)));
     nazivi << QStringLiteral("Ispit");
     m_tabela->setVerticalHeaderLabels(nazivi);
-    m_tabela->resizeRowsToContents();
 }
 
 void NapredakProzor::PopuniGrafikon()
 {
     auto* grafikon = new QChart();
-    grafikon->setTitle(m_napredak && m_napredak->Otvoreno() ? QStringLiteral("Rezultati proveri i ispita (% tačnih, % bodova)")
+    grafikon->setTitle(m_napredak && m_napredak->Otvoreno() ? QStringLiteral("Rezultati provera i ispita (% tačnih, % bodova)")
                                                             : QStringLiteral("Napredak se ne čuva"));
     auto* osaX = new QDateTimeAxis();
     osaX->setFormat(QStringLiteral("dd.MM. HH:mm"));
