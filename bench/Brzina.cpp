@@ -7,8 +7,14 @@
 //        window class built with its controls and no content, shown the same way.
 // memory: resident size after opening every activity again and again (rounds 10 and 50),
 //        against a frame with the same menus opening the windows without content.
+//
+//   build/bench/karuvel_brzina napredak [answers]
+// progress: the open times of every activity with a progress store of that many recorded
+//        answers (100000 by default) against no store, side by side; the store's own open,
+//        one recorded check, "Ponovi greške" and the progress window on that store.
 #include "help/PomocProzor.h"
 #include "intersections/Raskrsnice.h"
+#include "napredak/Skladiste.h"
 #include "shell/Karuvel.h"
 #include "widgets/Izgled.h"
 #include "signs/Znakovi.h"
@@ -20,11 +26,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -195,8 +203,79 @@ int Memorija(bool program, int krugova)
 
 }  // namespace
 
+// A store of `odgovora` answers: checks of ten theory questions of every category spread over
+// the bank's keys, a tenth of them wrong, a week apart in time order.
+void Popuni(Skladiste& s, int odgovora)
+{
+    const QDateTime pocetak = QDateTime::currentDateTimeUtc().addDays(-7);
+    for (int n = 0; n < odgovora / 10; ++n) {
+        Napredak::Provera p;
+        p.kategorija = n % 3 == 0 ? "B" : n % 3 == 1 ? "CD" : "T";
+        p.vreme = pocetak.addMSecs(qint64(n) * 7 * 24 * 3600 * 1000 / (odgovora / 10));
+        for (int i = 0; i < 10; ++i)
+            p.odgovori.push_back({Napredak::Banka::Teorija, static_cast<qint16>((n * 10 + i) * 40503 + 12345), "1", (n + i) % 10 != 0});
+        s.ZapisiProveru(p);
+    }
+}
+
+int Napredak_(int odgovora)
+{
+    int argc = 1;
+    char ime[] = "karuvel_brzina";
+    char* argv[] = { ime, nullptr };
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString put = dir.filePath(QStringLiteral("napredak.sqlite"));
+    {
+        Skladiste s(put);
+        Popuni(s, odgovora);
+        std::printf("store    %d answers, %lld kB\n", s.BrojOdgovora(), QFileInfo(put).size() / 1024);
+    }
+    QElapsedTimer t;
+    t.start();
+    Skladiste skladiste(put);
+    std::printf("store    open (quick_check, migrations) %7.2f ms\n", t.nsecsElapsed() / 1e6);
+
+    Karuvel glavni { Module2::Generator(1) };
+    glavni.show();
+    QApplication::processEvents();
+    for (const Aktivnost& a : Aktivnosti()) {
+        std::vector<double> sa, bez;
+        for (int i = 0; i < 15; ++i) {
+            glavni.PostaviNapredak(&skladiste);
+            sa.push_back(OtvoriProgram(glavni, a.ime));
+            glavni.PostaviNapredak(nullptr);
+            bez.push_back(OtvoriProgram(glavni, a.ime));
+        }
+        const double p = Medijana(sa), q = Medijana(bez);
+        std::printf("open     %-16s with store %7.2f ms   without %7.2f ms   ratio %.2f\n", a.ime, p, q, p / q);
+    }
+    glavni.PostaviNapredak(&skladiste);
+    for (const char* komanda : { "PonoviGreskeB", "NapredakPregled" }) {
+        std::vector<double> ms;
+        for (int i = 0; i < 5; ++i)
+            ms.push_back(OtvoriProgram(glavni, komanda));
+        std::printf("open     %-16s with store %7.2f ms\n", komanda, Medijana(ms));
+    }
+    std::vector<double> zapis;
+    for (int i = 0; i < 15; ++i) {
+        Napredak::Provera p;
+        p.kategorija = "B";
+        for (int k = 0; k < 10; ++k)
+            p.odgovori.push_back({Napredak::Banka::Teorija, static_cast<qint16>(k), "2", k % 2 == 0});
+        t.restart();
+        skladiste.ZapisiProveru(p);
+        zapis.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("record   one check of ten answers %7.2f ms\n", Medijana(zapis));
+    glavni.ZatvoriOstale();
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && qstrcmp(argv[1], "napredak") == 0)
+        return Napredak_(argc > 2 ? atoi(argv[2]) : 100000);
     if (argc == 4 && qstrcmp(argv[1], "start") == 0)
         return Start(qstrcmp(argv[2], "program") == 0, QByteArray(argv[3]).toLongLong());
     if (argc == 4 && qstrcmp(argv[1], "memorija") == 0)

@@ -1,3 +1,4 @@
+#include "napredak/Skladiste.h"
 #include "shell/Karuvel.h"
 #include "shell/Pokretanje.h"
 #include "shell/Signali.h"
@@ -17,8 +18,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("rs.karuvel.Karuvel"));
     Signali::Prihvati();
 
+    // The candidate's progress; a store that cannot be used is told once (once the main
+    // window shows) and left out.
+    Skladiste napredak(Skladiste::PodrazumevaniPut());
     Karuvel glavni;
     glavni.show();
     glavni.OProgramu_Click();
+    glavni.PostaviNapredak(&napredak);
     return QApplication::exec();
 }

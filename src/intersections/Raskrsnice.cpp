@@ -1,6 +1,7 @@
 #include "intersections/Raskrsnice.h"
 
 #include "content/ResPicture.h"
+#include "napredak/IzTesta.h"
 #include "widgets/Izgled.h"
 #include "widgets/NovTestBrava.h"
 #include "widgets/Progres.h"
@@ -163,7 +164,10 @@ void Raskrsnice::Unos(int f, int Index)
 
 void Raskrsnice::Provera()
 {
+    const bool prvaProvera = !m_test.Provereno();
     const Presuda presuda = m_test.Proveri();
+    if (prvaProvera)
+        Zabelezi(Napredak::Odgovori(m_test, presuda));
     for (int f = 0; f < TestRaskrsnica::PoTestu; ++f) {
         Kontrole& k = m_kontrole[static_cast<std::size_t>(f)];
         for (int i = 1; i <= m_test.Pitanje(f).resenje.size(); ++i) {

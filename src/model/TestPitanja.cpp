@@ -26,11 +26,13 @@ Module1::Greska TestPitanja::NoviTest()
         const QByteArray kljuc = Kriptovanje::KljucniTekst(zapis.kljuc);
         Pitanje p;
         p.zapis = q;
+        p.kljuc = zapis.kljuc;
         p.tekst = Kriptovanje::Dekriptuj(kljuc, zapis.pitanje);
         // The loader has checked the correct answer's number (1..3) and the picture's.
         const int tacan = Module1::Broj(Kriptovanje::Dekriptuj(kljuc, zapis.tacan)).value_or(0) - 1;
         for (std::size_t j = 0; j < 3; ++j) {
             const int a = m_redosled[j];
+            p.izvorni[j] = a;
             p.odgovori[j] = Kriptovanje::Dekriptuj(kljuc, zapis.odgovori[static_cast<std::size_t>(a)]);
             if (a == tacan)
                 p.tacan = static_cast<int>(j);

@@ -20,6 +20,8 @@ class TestPitanja {
 public:
     struct Pitanje {
         int zapis = 0;                       // index in the bank
+        qint16 kljuc = 0;                    // the record's key number: its identity for good
+        std::array<int, 3> izvorni {};       // stored answer (0..2) shown at each position
         QByteArray tekst;
         std::array<QByteArray, 3> odgovori;  // in the order shown
         int tacan = 0;                       // shown position (0..2) of the correct answer

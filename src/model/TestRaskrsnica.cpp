@@ -21,6 +21,7 @@ Module1::Greska TestRaskrsnica::NoviTest()
         const QByteArray kljuc = Kriptovanje::KljucniTekst(zapis.kljuc);
         Zadatak& z = m_zadaci[f];
         z.zapis = par[f];
+        z.kljuc = zapis.kljuc;
         // The loader has checked both fields: 1 to 9 digits, and a picture number.
         z.resenje = Kriptovanje::Dekriptuj(kljuc, zapis.resenje).left(NajviseVozila);
         z.slika = Module1::Broj(Kriptovanje::Dekriptuj(kljuc, zapis.slika)).value_or(0);

@@ -19,6 +19,7 @@ public:
 
     struct Zadatak {
         int zapis = 0;       // index in the bank
+        qint16 kljuc = 0;    // the record's key number: its identity for good
         int slika = 0;       // picture number (RASKRSNICA)
         QByteArray resenje;  // one digit per vehicle, in passing order
         QByteArray uneto;    // the candidate's digits so far

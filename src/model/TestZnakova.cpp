@@ -23,6 +23,7 @@ Module1::Greska TestZnakova::NoviTest()
 
     for (int j = 0; j < BrojSlika; ++j) {
         m_slike[static_cast<std::size_t>(j)] = (*slike)[static_cast<std::size_t>(j)];
+        m_kljucevi[static_cast<std::size_t>(j)] = banka.zapisi[static_cast<std::size_t>(m_slike[static_cast<std::size_t>(j)] - 1)].kljuc;
         m_tacno[static_cast<std::size_t>(j)].clear();
         m_upisano[static_cast<std::size_t>(j)].clear();
     }

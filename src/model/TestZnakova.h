@@ -29,6 +29,8 @@ public:
 
     // Picture number (ZNAK) shown at place `polje` (0..9).
     int Slika(int polje) const { return m_slike[static_cast<std::size_t>(polje)]; }
+    // Key number of the sign shown at place `polje`: its identity for good.
+    qint16 Kljuc(int polje) const { return m_kljucevi[static_cast<std::size_t>(polje)]; }
     // Deciphered description of option `opcija` (0..7), code page 1250.
     const QByteArray& Opis(int opcija) const { return m_opisi[static_cast<std::size_t>(opcija)]; }
     // What belongs in box `polje`: the option's number ("1".."8"), or empty for a picture
@@ -50,6 +52,7 @@ private:
     Ucitavac m_ucitavac;
     Module2::Generator m_generator;
     std::array<int, BrojSlika> m_slike {};
+    std::array<qint16, BrojSlika> m_kljucevi {};
     std::array<QByteArray, BrojOpisa> m_opisi;
     std::array<QString, BrojSlika> m_tacno;
     std::array<QString, BrojSlika> m_upisano;

@@ -4,6 +4,9 @@
 #include "help/Internet.h"
 #include "help/PomocProzor.h"
 #include "intersections/Raskrsnice.h"
+#include "napredak/Skladiste.h"
+#include "napredak/Slabosti.h"
+#include "shell/NapredakProzor.h"
 #include "shell/Uvodna.h"
 #include "signs/Znakovi.h"
 #include "signs/ZnakoviTest.h"
@@ -19,6 +22,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <map>
+#include <memory>
+#include <optional>
 
 namespace {
 QAction* Stavka(QMenu* meni, const QString& ime, const QString& natpis)
@@ -116,6 +123,17 @@ void Karuvel::NapraviMeni()
         &QAction::triggered, this, [this] { Ispit_Click("CD"); });
     connect(Stavka(ispit, QStringLiteral("IspitT"), QStringLiteral("za Traktor")),
         &QAction::triggered, this, [this] { Ispit_Click("T"); });
+    QMenu* napredak = Meni(traka, QStringLiteral("NapredakMeni"), QStringLiteral("Napredak"));
+    connect(Stavka(napredak, QStringLiteral("PonoviGreskeB"), QStringLiteral("Ponovi greške – \"B\"")),
+        &QAction::triggered, this, [this] { PonoviGreske_Click("B"); });
+    connect(Stavka(napredak, QStringLiteral("PonoviGreskeCD"), QStringLiteral("Ponovi greške – \"C\" i \"D\"")),
+        &QAction::triggered, this, [this] { PonoviGreske_Click("CD"); });
+    connect(Stavka(napredak, QStringLiteral("PonoviGreskeT"), QStringLiteral("Ponovi greške – Traktor")),
+        &QAction::triggered, this, [this] { PonoviGreske_Click("T"); });
+    connect(Stavka(napredak, QStringLiteral("NapredakPregled"), QStringLiteral("Napredak")),
+        &QAction::triggered, this, &Karuvel::NapredakPregled_Click);
+    connect(Stavka(napredak, QStringLiteral("ObrisiNapredak"), QStringLiteral("Obriši napredak")),
+        &QAction::triggered, this, &Karuvel::ObrisiNapredak_Click);
 
     QMenu* pomoc = Meni(traka, QStringLiteral("Pomoc"), QStringLiteral("Pomoc"));
     connect(Stavka(pomoc, QStringLiteral("Uputstvo"), QStringLiteral("Uputstvo")),
@@ -150,10 +168,41 @@ Module2::Generator Karuvel::NoviGenerator()
     return Module2::Generator { m_generator() };
 }
 
-void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& naslov)
+void Karuvel::PostaviNapredak(Skladiste* napredak)
+{
+    m_napredak = napredak;
+    m_napredakPrijavljen = false;
+    PrijaviNapredak();
+}
+
+void Karuvel::PrijaviNapredak()
+{
+    if (m_napredakPrijavljen || !m_napredak || m_napredak->Poruka().isEmpty())
+        return;
+    m_napredakPrijavljen = true;
+    Poruke::Greska(this, m_napredak->Poruka());
+}
+
+void Karuvel::Zapisi(const Belezenje& belezenje, const std::vector<Napredak::Odgovor>& odgovori)
+{
+    if (!m_napredak)
+        return;
+    if (!m_napredak->ZapisiProveru({belezenje.aktivnost, belezenje.kategorija, {}, odgovori}))
+        PrijaviNapredak();
+}
+
+void Karuvel::ZapisiIspit(const Napredak::Ispit& ispit)
+{
+    if (m_napredak && !m_napredak->ZapisiIspit(ispit))
+        PrijaviNapredak();
+}
+
+void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& naslov, std::optional<Belezenje> belezenje)
 {
     ZatvoriOstale();
     std::unique_ptr<Prozor> prozor(napravi());
+    if (belezenje && m_napredak)
+        prozor->PostaviZapisnik([this, b = *belezenje](const std::vector<Napredak::Odgovor>& o) { Zapisi(b, o); });
     prozor->Naslov()->setText(naslov);
     if (const Module1::Greska greska = prozor->Ucitaj()) {
         Poruke::Greska(this, greska.ZaKorisnika());
@@ -191,12 +240,14 @@ void Karuvel::Znak_Click(int index)
 
 void Karuvel::TestSaZnakovima_Click()
 {
-    Otvori([this] { return new ZnakoviTest(NoviGenerator(), this); }, QStringLiteral("Test sa znakovima"));
+    Otvori([this] { return new ZnakoviTest(NoviGenerator(), this); }, QStringLiteral("Test sa znakovima"),
+        Belezenje {Napredak::Aktivnost::TestZnakova, {}});
 }
 
 void Karuvel::OtvoriTeoriju(const QByteArray& kategorija, int brojPitanja, const QString& naslov)
 {
-    Otvori([=, this] { return new Teorija(kategorija, brojPitanja, NoviGenerator(), this); }, naslov);
+    Otvori([=, this] { return new Teorija(kategorija, brojPitanja, NoviGenerator(), this); }, naslov,
+        Belezenje {Napredak::Aktivnost::Teorija, kategorija});
 }
 
 void Karuvel::TeorijaB_Click()
@@ -216,12 +267,14 @@ void Karuvel::TeorijaT_Click()
 
 void Karuvel::SituacijeP_Click()
 {
-    Otvori([this] { return new Situacije(20, NoviGenerator(), this); }, QStringLiteral("Pitanja sa slikama za sve kategorije"));
+    Otvori([this] { return new Situacije(20, NoviGenerator(), this); }, QStringLiteral("Pitanja sa slikama za sve kategorije"),
+        Belezenje {Napredak::Aktivnost::Situacije, {}});
 }
 
 void Karuvel::RaskrsniceP_Click()
 {
-    Otvori([this] { return new Raskrsnice(2, NoviGenerator(), this); }, QStringLiteral("Raskrsnice"));
+    Otvori([this] { return new Raskrsnice(2, NoviGenerator(), this); }, QStringLiteral("Raskrsnice"),
+        Belezenje {Napredak::Aktivnost::Raskrsnice, {}});
 }
 
 void Karuvel::Ispit_Click(const QByteArray& kategorija)
@@ -254,4 +307,80 @@ void Karuvel::OProgramu_Click()
     podprozor->setGeometry(m_mdi->viewport()->rect());
     podprozor->show();
     m_mdi->setActiveSubWindow(podprozor);
+}
+
+namespace {
+// The theory records of a category the candidate should repeat, weakest first, at least one test's worth.
+Module1::BankaPitanja SlabaPitanja(const QByteArray& kategorija, const std::map<qint16, std::vector<bool>>& ishodi,
+    Napredak::Ponavljanje* ponavljanje)
+{
+    Module1::BankaPitanja banka = Module1::UcitajTeoriju(kategorija);
+    if (banka.greska)
+        return banka;
+    std::vector<qint16> kljucevi;
+    std::map<qint16, std::size_t> mesto;
+    for (std::size_t i = 0; i < banka.zapisi.size(); ++i) {
+        kljucevi.push_back(banka.zapisi[i].kljuc);
+        mesto.emplace(banka.zapisi[i].kljuc, i);
+    }
+    const Napredak::Ponavljanje p = Napredak::ZaPonavljanje(kljucevi, ishodi, Teorija::BrojOkvira);
+    Module1::BankaPitanja izbor;
+    for (const qint16 k : p.kljucevi)
+        izbor.zapisi.push_back(banka.zapisi[mesto.at(k)]);
+    if (ponavljanje)
+        *ponavljanje = p;
+    return izbor;
+}
+}  // namespace
+
+void Karuvel::PonoviGreske_Click(const QByteArray& kategorija)
+{
+    static const std::map<QByteArray, QString> imena = {
+        {"B", QStringLiteral("\"B\" kategorija")}, {"CD", QStringLiteral("\"C\" i \"D\" kategorija")},
+        {"T", QStringLiteral("Traktor")}};
+    Skladiste* napredak = m_napredak;
+    const auto ishodi = [napredak] {
+        return napredak ? napredak->Ishodi(Napredak::Banka::Teorija) : std::map<qint16, std::vector<bool>>();
+    };
+    // What the heading says is taken from the records the window will start with; the window's
+    // first test uses the same reading of the store.
+    auto prvi = std::make_shared<std::optional<std::map<qint16, std::vector<bool>>>>(ishodi());
+    Napredak::Ponavljanje p;
+    const bool ucitano = !SlabaPitanja(kategorija, **prvi, &p).greska;
+    QString naslov = QStringLiteral("Ponovi greške – %1").arg(imena.at(kategorija));
+    if (ucitano && p.slabih == 0)
+        naslov += QStringLiteral(": nema grešaka za ponavljanje, ovo su pitanja koja još niste videli");
+    else if (ucitano && p.novih > 0)
+        naslov += QStringLiteral(": %1 za ponavljanje, dopunjeno pitanjima koja još niste videli").arg(p.slabih);
+    else if (ucitano)
+        naslov += QStringLiteral(": %1 za ponavljanje").arg(p.slabih);
+    // Each new test draws again from the weak questions as they stand after the last check.
+    Otvori([=, this] {
+        return new Teorija([kategorija, ishodi, prvi] {
+            if (*prvi) {
+                const auto sada = std::move(**prvi);
+                prvi->reset();
+                return SlabaPitanja(kategorija, sada, nullptr);
+            }
+            return SlabaPitanja(kategorija, ishodi(), nullptr);
+        },
+            Teorija::BrojOkvira, NoviGenerator(), this);
+    },
+        naslov, Belezenje {Napredak::Aktivnost::Teorija, kategorija});
+}
+
+void Karuvel::NapredakPregled_Click()
+{
+    Otvori([this] { return new NapredakProzor(m_napredak, this); }, QStringLiteral("Napredak"));
+}
+
+void Karuvel::ObrisiNapredak_Click()
+{
+    if (!NapredakProzor::ObrisiUzPotvrdu(this, m_napredak))
+        return;
+    // An open progress window shows the store as it is now.
+    for (QMdiSubWindow* podprozor : m_mdi->subWindowList()) {
+        if (auto* n = qobject_cast<NapredakProzor*>(podprozor->widget()))
+            n->Osvezi();
+    }
 }

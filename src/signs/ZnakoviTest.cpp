@@ -1,6 +1,7 @@
 #include "signs/ZnakoviTest.h"
 
 #include "content/ResPicture.h"
+#include "napredak/IzTesta.h"
 #include "content/Tekst.h"
 #include "signs/Raspored.h"
 #include "widgets/Izgled.h"
@@ -220,7 +221,10 @@ void ZnakoviTest::Upisano(int Index)
 
 void ZnakoviTest::Provera()
 {
+    const bool prvaProvera = !m_test.Provereno();
     const Presuda presuda = m_test.Proveri();
+    if (prvaProvera)
+        Zabelezi(Napredak::Odgovori(m_test, presuda));
     for (int j = 1; j <= BrojSlika; ++j) {
         m_command6[j]->show();
         if (presuda.ocene[static_cast<std::size_t>(j - 1)] == Ocena::Tacno)

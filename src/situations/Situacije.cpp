@@ -13,6 +13,7 @@ ProzorPitanja::Oblik OblikSituacija()
 {
     ProzorPitanja::Oblik o;
     o.ime = QStringLiteral("Situacije");
+    o.banka = Napredak::Banka::Situacije;
     o.imeProvere = QStringLiteral("Command2");
     // 0, 3170, 6290, 9410 and 12580 twips.
     o.vrhovi = { 0, 211, 419, 627, 839 };

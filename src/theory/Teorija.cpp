@@ -27,3 +27,8 @@ Teorija::Teorija(const QByteArray& kategorija, int brojPitanja, Module2::Generat
           parent)
 {
 }
+
+Teorija::Teorija(TestPitanja::Ucitavac ucitavac, int brojPitanja, Module2::Generator generator, QWidget* parent)
+    : ProzorPitanja(OblikTeorije(), TestPitanja(std::move(ucitavac), brojPitanja, BrojOkvira, false, generator), parent)
+{
+}

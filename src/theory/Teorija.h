@@ -16,4 +16,6 @@ public:
 
     // kategorija: "B", "CD" or "T"; brojPitanja: questions per cycle, a multiple of ten.
     Teorija(const QByteArray& kategorija, int brojPitanja, Module2::Generator generator, QWidget* parent = nullptr);
+    // The same window on questions of its own choice: `ucitavac` returns the records to draw from.
+    Teorija(TestPitanja::Ucitavac ucitavac, int brojPitanja, Module2::Generator generator, QWidget* parent = nullptr);
 };

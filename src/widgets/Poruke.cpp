@@ -25,4 +25,26 @@ Prikaz PostaviPrikaz(Prikaz novi)
 {
     return std::exchange(prikaz(), std::move(novi));
 }
+
+namespace {
+Upit& upit()
+{
+    static Upit u;
+    return u;
+}
+}
+
+bool Pitanje(QWidget* parent, const QString& tekst)
+{
+    if (upit())
+        return upit()(parent, tekst);
+    return QMessageBox::question(parent, QApplication::applicationName(), tekst, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+Upit PostaviUpit(Upit novi)
+{
+    return std::exchange(upit(), std::move(novi));
+}
 }

@@ -2,8 +2,12 @@
 
 #include "content/Module1.h"
 #include "model/Presuda.h"
+#include "napredak/Zapis.h"
 
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QMainWindow;
@@ -26,6 +30,10 @@ public:
     // Runs whenever the window becomes the active child of the main window.
     virtual void Form_Activate() {}
 
+    // Where the window hands the answered questions of every checked test; none by default.
+    using Zapisnik = std::function<void(const std::vector<Napredak::Odgovor>&)>;
+    void PostaviZapisnik(Zapisnik zapisnik) { m_zapisnik = std::move(zapisnik); }
+
 signals:
     // The outcome of the last check as one line for the main window ("Tačno 7 od 10"), or an
     // empty text once a new test has cleared it.
@@ -37,8 +45,18 @@ protected:
     void ObjaviRezultat(const Presuda& presuda, const QString& jedinica = {});
     // A new test: the last result no longer holds.
     void PonistiRezultat();
+    // Hands the answers of a checked test to the Zapisnik, if there is one and there are answers.
+    void Zabelezi(const std::vector<Napredak::Odgovor>& odgovori) const
+    {
+        if (m_zapisnik && !odgovori.empty())
+            m_zapisnik(odgovori);
+    }
+
     // A failure after the window was shown: tells the user, then closes the window.
     void Neuspeh(const Module1::Greska& greska);
     // The main window around this child, or nullptr while the window stands alone.
     QMainWindow* GlavniProzor() const;
+
+private:
+    Zapisnik m_zapisnik;
 };

@@ -1,6 +1,7 @@
 #include "widgets/ProzorPitanja.h"
 
 #include "content/Tekst.h"
+#include "napredak/IzTesta.h"
 #include "widgets/Izgled.h"
 #include "widgets/NovTestBrava.h"
 #include "widgets/Panel.h"
@@ -16,6 +17,7 @@ ProzorPitanja::ProzorPitanja(const Oblik& oblik, TestPitanja test, QWidget* pare
     : Prozor(parent)
     , m_test(std::move(test))
     , m_saProgresom(oblik.progres)
+    , m_banka(oblik.banka)
 {
     setObjectName(oblik.ime);
     resize(760, 592);
@@ -86,10 +88,13 @@ void ProzorPitanja::Form_Activate()
 
 void ProzorPitanja::Provera()
 {
+    const bool prvaProvera = !m_test.Provereno();
     const Presuda presuda = m_test.Proveri();
     for (PitanjeOkvir* okvir : m_okviri)
         okvir->Provera();
     ObjaviRezultat(presuda);
+    if (prvaProvera)
+        Zabelezi(Napredak::Odgovori(m_test, presuda, m_banka));
 }
 
 void ProzorPitanja::NovTest()

@@ -25,6 +25,7 @@ public:
         int visinaSadrzaja = 0;     // height of the content frame
         bool brava = false;         // "Nov TEST" rests for 5 seconds after a new test
         bool progres = false;       // composing shows the progress window
+        Napredak::Banka banka = Napredak::Banka::Teorija;  // where the questions come from
     };
 
     QLabel* Naslov() const override { return m_naslov; }
@@ -55,6 +56,7 @@ private:
 
     TestPitanja m_test;
     bool m_saProgresom;
+    Napredak::Banka m_banka;
     QLabel* m_naslov = nullptr;
     QPushButton* m_provera = nullptr;
     QPushButton* m_novTest = nullptr;

@@ -43,20 +43,20 @@ QByteArray Citaj(const QString& put)
 }
 
 const QString Znakovi = QStringLiteral(
-    "kategorija\tslika\topis\n"
-    "1\t1\tOpasna krivina – smanjite brzinu\n"
-    "3\t7\tObavezan smer, „pravo“\n"
-    "3\t8\tKružni tok\n");
+    "id\tkategorija\tslika\topis\n"
+    "7\t1\t1\tOpasna krivina – smanjite brzinu\n"
+    "-32768\t3\t7\tObavezan smer, „pravo“\n"
+    "32767\t3\t8\tKružni tok\n");
 const QString Teorija = QStringLiteral(
-    "kategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\r\n"
-    "B\tŠta je pešak?\tLice koje učestvuje u saobraćaju, a ne upravlja vozilom\tVozač\tPutnik…\t1\r\n"
+    "id\tkategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\r\n"
+    "100\tB\tŠta je pešak?\tLice koje učestvuje u saobraćaju, a ne upravlja vozilom\tVozač\tPutnik…\t1\r\n"
     "\r\n"
-    "CD\tPitanje, sa zarezom\tDa\tNe\tMožda\t3\r\n"
-    "T\tĐak\tĆ\tž\tŽ\t2\r\n");
+    "-5\tCD\tPitanje, sa zarezom\tDa\tNe\tMožda\t3\r\n"
+    "0\tT\tĐak\tĆ\tž\tŽ\t2\r\n");
 const QString Situacije = QStringLiteral(
-    "slika\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n"
-    "21\tKo prvi prolazi?\tA\tB\tC\t2\n");
-const QString Raskrsnice = QStringLiteral("slika\tresenje\n1\t132\n3\t2431\n");
+    "id\tslika\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n"
+    "300\t21\tKo prvi prolazi?\tA\tB\tC\t2\n");
+const QString Raskrsnice = QStringLiteral("id\tslika\tresenje\n400\t1\t132\n401\t3\t2431\n");
 
 class Compiler : public ::testing::Test {
 protected:
@@ -107,11 +107,11 @@ TEST_F(Compiler, OverviewMeasuresTheCorrectAnswerAgainstTheOthers)
         {{"a\tbb\tccc\t1", "aaa\tb\tc\t1", "a\tbbb\tb\t3"}, "1/3 33%", 1},
     };
     for (const Slucaj& s : slucajevi) {
-        QString teorija = QStringLiteral("kategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
-        QString situacije = QStringLiteral("slika\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
+        QString teorija = QStringLiteral("id\tkategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
+        QString situacije = QStringLiteral("id\tslika\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
         for (std::size_t i = 0; i < s.pitanja.size(); ++i) {
-            teorija += QStringLiteral("B\tPitanje %1\t%2\n").arg(i).arg(QString::fromUtf8(s.pitanja[i]));
-            situacije += QStringLiteral("1\tPitanje %1\t%2\n").arg(i).arg(QString::fromUtf8(s.pitanja[i]));
+            teorija += QStringLiteral("%1\tB\tPitanje %1\t%2\n").arg(i).arg(QString::fromUtf8(s.pitanja[i]));
+            situacije += QStringLiteral("%1\t1\tPitanje %1\t%2\n").arg(i).arg(QString::fromUtf8(s.pitanja[i]));
         }
         SCOPED_TRACE(teorija.toStdString());
         Pisi(Put("teorija.tsv"), teorija);
@@ -148,7 +148,7 @@ TEST_F(Compiler, RecordFilesDecipherToTheSources)
             ASSERT_TRUE(citac.CitajZapis(brojPolja[n], polja)) << citac.Greska().toStdString();
             ASSERT_FALSE(polja.back().podNavodnicima);
             const qint16 kljuc = static_cast<qint16>(polja.back().tekst.toInt());
-            EXPECT_TRUE(kljucevi.insert(kljuc).second) << "key " << kljuc << " repeats";
+            kljucevi.insert(kljuc);
             std::vector<QString> tekstovi;
             for (std::size_t i = 0; i + 1 < polja.size(); ++i) {
                 EXPECT_TRUE(polja[i].podNavodnicima);
@@ -166,12 +166,39 @@ TEST_F(Compiler, RecordFilesDecipherToTheSources)
                            {"T", "Đak", "Ć", "ž", "Ž", "2"}}));
     EXPECT_EQ(banke[3], (V{{"Ko prvi prolazi?", "A", "B", "C", "2", "21"}}));
     EXPECT_EQ(banke[4], (V{{"132", "1"}, {"2431", "3"}}));
+    // Every record is keyed by its id.
+    EXPECT_EQ(kljucevi, (std::set<qint16>{7, -32768, 32767, 100, -5, 0, 300, 400, 401}));
 
     // Reproducible: a second run writes the same bytes.
     const QString izlaz2 = dir.filePath(QStringLiteral("izlaz2"));
     ASSERT_EQ(Pokreni({dir.path(), izlaz2}).izlaz, 0);
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(Citaj(QDir(izlaz).filePath(QString::number(n))), Citaj(QDir(izlaz2).filePath(QString::number(n))));
+}
+
+// A record keeps its key (and its enciphered line) when other records are inserted before it,
+// removed or edited, and the same id in another file is no clash.
+TEST_F(Compiler, ARecordKeepsItsKeyWhenOtherRecordsChange)
+{
+    const auto Linije = [this](const QString& izlaz) {
+        const Rezultat r = Pokreni({dir.path(), izlaz});
+        EXPECT_EQ(r.izlaz, 0) << r.stderr_.toStdString();
+        return Citaj(QDir(izlaz).filePath(QStringLiteral("2"))).split('\n');
+    };
+    const QList<QByteArray> pre = Linije(dir.filePath(QStringLiteral("pre")));
+    Pisi(Put("teorija.tsv"), QStringLiteral("id\tkategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n"
+                                            "9\tB\tNovo pitanje\ta\tb\tc\t2\n"
+                                            "-5\tCD\tPitanje, sa zarezom\tDa\tNe\tMožda\t3\n"
+                                            "0\tT\tĐak, izmenjen\tĆ\tž\tŽ\t2\n"
+                                            "400\tB\tIsti id kao u raskrsnicama\ta\tb\tc\t1\n"));
+    const QList<QByteArray> posle = Linije(dir.filePath(QStringLiteral("posle")));
+    ASSERT_GE(pre.size(), 3);
+    ASSERT_GE(posle.size(), 4);
+    EXPECT_EQ(posle[1], pre[1]);  // "-5": the same line, though it moved and others changed
+    EXPECT_TRUE(posle[0].endsWith(",9\r"));
+    EXPECT_TRUE(posle[2].endsWith(",0\r"));
+    EXPECT_NE(posle[2], pre[2]);
+    EXPECT_TRUE(posle[3].endsWith(",400\r"));
 }
 
 TEST_F(Compiler, BadSourcesFailWithFileLineAndReason)
@@ -181,29 +208,37 @@ TEST_F(Compiler, BadSourcesFailWithFileLineAndReason)
         QString sadrzaj;
         QString poruka;  // expected in the error output
     };
-    const QString zt = QStringLiteral("kategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\nB\tp\ta\tb\tc\t1\n");
-    const QString zs = QStringLiteral("slika\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
+    const QString zt = QStringLiteral("id\tkategorija\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n1\tB\tp\ta\tb\tc\t1\n");
+    const QString zs = QStringLiteral("id\tslika\tpitanje\todgovor1\todgovor2\todgovor3\ttacan\n");
     const std::vector<Slucaj> slucajevi = {
-        {"teorija.tsv", zt + QStringLiteral("B\tStanite!\ta\tb\tc\t1\n"),
+        {"teorija.tsv", zt + QStringLiteral("2\tB\tStanite!\ta\tb\tc\t1\n"),
          QStringLiteral("teorija.tsv:3: field \"pitanje\": character '!' (U+0021) cannot be stored")},
-        {"teorija.tsv", zt + QStringLiteral("B\tp\tznak \"stop\"\tb\tc\t1\n"),
+        {"teorija.tsv", zt + QStringLiteral("2\tB\tp\tznak \"stop\"\tb\tc\t1\n"),
          QStringLiteral("teorija.tsv:3: field \"odgovor1\": character '\"' (U+0022) cannot be stored")},
-        {"teorija.tsv", zt + QStringLiteral("B\tp\ta\tb\tЖ\t1\n"),
+        {"teorija.tsv", zt + QStringLiteral("2\tB\tp\ta\tb\tЖ\t1\n"),
          QStringLiteral("teorija.tsv:3: field \"odgovor3\": character 'Ж' (U+0416) has no code page 1250 code")},
-        {"teorija.tsv", zt + QStringLiteral("B\tp\ta\tß ý ň\tc\t1\n"),
+        {"teorija.tsv", zt + QStringLiteral("2\tB\tp\ta\tß ý ň\tc\t1\n"),
          QStringLiteral("teorija.tsv:3: field \"odgovor2\": character 'ý' (U+00FD) cannot be stored")},
-        {"teorija.tsv", zt + QStringLiteral("B\tp\ta\tb\tc\n"), QStringLiteral("teorija.tsv:3: field \"tacan\" is missing")},
-        {"teorija.tsv", zt + QStringLiteral("B\tp\t\tb\tc\t1\n"), QStringLiteral("teorija.tsv:3: field \"odgovor1\" is missing")},
-        {"teorija.tsv", zt + QStringLiteral("B\tp\ta\tb\tc\t4\n"), QStringLiteral("teorija.tsv:3: field \"tacan\": \"4\"")},
-        {"teorija.tsv", zt + QStringLiteral("C\tp\ta\tb\tc\t1\n"), QStringLiteral("teorija.tsv:3: field \"kategorija\": \"C\"")},
-        {"teorija.tsv", QStringLiteral("kategorija\tpitanje\n"), QStringLiteral("teorija.tsv:1: the header must be")},
-        {"znakovi.tsv", QStringLiteral("kategorija\tslika\topis\n6\t1\tx\n"), QStringLiteral("znakovi.tsv:2: field \"kategorija\": \"6\"")},
-        {"znakovi.tsv", QStringLiteral("kategorija\tslika\topis\n1\t0\tx\n"), QStringLiteral("znakovi.tsv:2: field \"slika\": \"0\"")},
-        {"situacije.tsv", zs + QStringLiteral("x\tp\ta\tb\tc\t1\n"), QStringLiteral("situacije.tsv:2: field \"slika\": \"x\"")},
-        {"situacije.tsv", zs + QStringLiteral("1\tp\ta\tb\tc\t1\textra\n"), QStringLiteral("situacije.tsv:2: 7 fields, expected 6")},
-        {"raskrsnice.tsv", QStringLiteral("slika\tresenje\n1\t1023\n"), QStringLiteral("raskrsnice.tsv:2: field \"resenje\": \"1023\"")},
-        {"raskrsnice.tsv", QStringLiteral("slika\tresenje\n1\t1231\n"), QStringLiteral("raskrsnice.tsv:2: field \"resenje\": \"1231\"")},
-        {"raskrsnice.tsv", QStringLiteral("slika\tresenje\n1\t1234567891\n"), QStringLiteral("raskrsnice.tsv:2: field \"resenje\"")},
+        {"teorija.tsv", zt + QStringLiteral("2\tB\tp\ta\tb\tc\n"), QStringLiteral("teorija.tsv:3: field \"tacan\" is missing")},
+        {"teorija.tsv", zt + QStringLiteral("2\tB\tp\t\tb\tc\t1\n"), QStringLiteral("teorija.tsv:3: field \"odgovor1\" is missing")},
+        {"teorija.tsv", zt + QStringLiteral("2\tB\tp\ta\tb\tc\t4\n"), QStringLiteral("teorija.tsv:3: field \"tacan\": \"4\"")},
+        {"teorija.tsv", zt + QStringLiteral("2\tC\tp\ta\tb\tc\t1\n"), QStringLiteral("teorija.tsv:3: field \"kategorija\": \"C\"")},
+        {"teorija.tsv", QStringLiteral("id\tkategorija\tpitanje\n"), QStringLiteral("teorija.tsv:1: the header must be")},
+        {"znakovi.tsv", QStringLiteral("id\tkategorija\tslika\topis\n1\t6\t1\tx\n"), QStringLiteral("znakovi.tsv:2: field \"kategorija\": \"6\"")},
+        {"znakovi.tsv", QStringLiteral("id\tkategorija\tslika\topis\n1\t1\t0\tx\n"), QStringLiteral("znakovi.tsv:2: field \"slika\": \"0\"")},
+        {"situacije.tsv", zs + QStringLiteral("1\tx\tp\ta\tb\tc\t1\n"), QStringLiteral("situacije.tsv:2: field \"slika\": \"x\"")},
+        {"situacije.tsv", zs + QStringLiteral("1\t1\tp\ta\tb\tc\t1\textra\n"), QStringLiteral("situacije.tsv:2: 8 fields, expected 7")},
+        {"raskrsnice.tsv", QStringLiteral("id\tslika\tresenje\n1\t1\t1023\n"), QStringLiteral("raskrsnice.tsv:2: field \"resenje\": \"1023\"")},
+        {"raskrsnice.tsv", QStringLiteral("id\tslika\tresenje\n1\t1\t1231\n"), QStringLiteral("raskrsnice.tsv:2: field \"resenje\": \"1231\"")},
+        {"raskrsnice.tsv", QStringLiteral("id\tslika\tresenje\n1\t1\t1234567891\n"), QStringLiteral("raskrsnice.tsv:2: field \"resenje\"")},
+        // The id: a number in the 16-bit key range, given once per file.
+        {"teorija.tsv", zt + QStringLiteral("1\tB\tq\ta\tb\tc\t1\n"), QStringLiteral("teorija.tsv:3: field \"id\": 1 is already the id of line 2")},
+        {"teorija.tsv", zt + QStringLiteral("x\tB\tq\ta\tb\tc\t1\n"), QStringLiteral("teorija.tsv:3: field \"id\": \"x\" is not a whole number from -32768 to 32767")},
+        {"znakovi.tsv", QStringLiteral("id\tkategorija\tslika\topis\n32768\t1\t1\tx\n"), QStringLiteral("znakovi.tsv:2: field \"id\": \"32768\" is not")},
+        {"situacije.tsv", zs + QStringLiteral("-32769\t1\tp\ta\tb\tc\t1\n"), QStringLiteral("situacije.tsv:2: field \"id\": \"-32769\" is not")},
+        {"raskrsnice.tsv", QStringLiteral("id\tslika\tresenje\n+3\t1\t12\n"), QStringLiteral("raskrsnice.tsv:2: field \"id\": \"+3\" is not")},
+        {"raskrsnice.tsv", QStringLiteral("id\tslika\tresenje\n3\t1\t12\n-\t2\t21\n"), QStringLiteral("raskrsnice.tsv:3: field \"id\": \"-\" is not")},
+        {"znakovi.tsv", QStringLiteral("kategorija\tslika\topis\n1\t1\tx\n"), QStringLiteral("znakovi.tsv:1: the header must be \"id<tab>kategorija")},
     };
     for (const Slucaj& s : slucajevi) {
         const QString put = Put(s.fajl);

@@ -10,6 +10,11 @@
 //
 // Record file: one record per line (CR LF), text fields enciphered and quoted, the key
 // number last and unquoted, NUL bytes padding the file to a multiple of four bytes.
+//
+// Every source starts with the column "id": the record's key number (-32768..32767), unique
+// within its file. It is the record's identity for good: the program keeps the candidate's
+// progress under it, so an id is never renumbered or reused; a new record takes a number no
+// record of its file has.
 // Any error is reported as "file:line: message" and ends the program with exit code 1.
 
 #include "content/Kriptovanje.h"
@@ -151,6 +156,29 @@ QByteArray Broj(const Izvor& izvor, const Red& red, const QString& kolona, int o
 
 constexpr int NajveciBrojSlike = 32767;
 
+// The column "id" of every source: the record's key number.
+const QString KolonaId = QStringLiteral("id");
+
+// The key number of a record from its "id": a whole number in the signed 16-bit range, not
+// used by an earlier record of the same file (`zauzeti`: id -> line that took it).
+qint16 Id(const Izvor& izvor, const Red& red, std::map<int, int>& zauzeti)
+{
+    const QString tekst = red.polja.at(KolonaId);
+    const QStringView cifre = tekst.startsWith(QLatin1Char('-')) ? QStringView(tekst).mid(1) : QStringView(tekst);
+    bool ispravno = !cifre.isEmpty() && cifre.size() <= 5;
+    for (const QChar c : cifre)
+        ispravno = ispravno && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const int v = ispravno ? tekst.toInt() : 0;
+    if (!ispravno || v < -32768 || v > 32767)
+        Prijavi(izvor.fajl, red.broj,
+                QStringLiteral("field \"id\": \"%1\" is not a whole number from -32768 to 32767").arg(tekst));
+    const auto [mesto, nov] = zauzeti.emplace(v, red.broj);
+    if (!nov)
+        Prijavi(izvor.fajl, red.broj,
+                QStringLiteral("field \"id\": %1 is already the id of line %2").arg(v).arg(mesto->second));
+    return static_cast<qint16>(v);
+}
+
 // The three offered answers of a question as the overview measures them.
 struct Odgovori {
     std::array<qsizetype, 3> duzine{};  // characters (code points) of answers 1..3
@@ -168,6 +196,7 @@ Odgovori MeriOdgovore(const Red& red)
 
 // A record before enciphering: plain text fields in file order.
 struct Zapis {
+    qint16 kljuc = 0;       // from the column "id"
     std::vector<QByteArray> polja;
     QByteArray kategorija;  // for the overview; "-" where the bank has none
     Odgovori odgovori;      // for banks of questions with three answers
@@ -184,11 +213,13 @@ struct Banka {
 Banka Znakovi(const QString& folder)
 {
     const Izvor izvor = CitajTsv(folder, QStringLiteral("znakovi.tsv"),
-                                 {QStringLiteral("kategorija"), QStringLiteral("slika"), QStringLiteral("opis")});
+                                 {KolonaId, QStringLiteral("kategorija"), QStringLiteral("slika"), QStringLiteral("opis")});
     Banka b{QStringLiteral("znakovi"), 1, {"1", "2", "3", "4", "5"}, {}, false};
+    std::map<int, int> zauzeti;
     for (const Red& red : izvor.redovi) {
+        const qint16 kljuc = Id(izvor, red, zauzeti);
         const QByteArray kategorija = Broj(izvor, red, QStringLiteral("kategorija"), 1, 5);
-        b.zapisi.push_back({{kategorija, Tekst1250(izvor, red, QStringLiteral("opis")),
+        b.zapisi.push_back({kljuc, {kategorija, Tekst1250(izvor, red, QStringLiteral("opis")),
                              Broj(izvor, red, QStringLiteral("slika"), 1, NajveciBrojSlike)},
                             kategorija, {}});
     }
@@ -198,15 +229,17 @@ Banka Znakovi(const QString& folder)
 Banka Teorija(const QString& folder)
 {
     const Izvor izvor = CitajTsv(folder, QStringLiteral("teorija.tsv"),
-                                 {QStringLiteral("kategorija"), QStringLiteral("pitanje"), QStringLiteral("odgovor1"),
+                                 {KolonaId, QStringLiteral("kategorija"), QStringLiteral("pitanje"), QStringLiteral("odgovor1"),
                                   QStringLiteral("odgovor2"), QStringLiteral("odgovor3"), QStringLiteral("tacan")});
     Banka b{QStringLiteral("teorija"), 2, {"B", "CD", "T"}, {}, true};
+    std::map<int, int> zauzeti;
     for (const Red& red : izvor.redovi) {
+        const qint16 kljuc = Id(izvor, red, zauzeti);
         const QString kategorija = red.polja.at(QStringLiteral("kategorija"));
         if (kategorija != QLatin1String("B") && kategorija != QLatin1String("CD") && kategorija != QLatin1String("T"))
             Prijavi(izvor.fajl, red.broj,
                     QStringLiteral("field \"kategorija\": \"%1\" is not B, CD or T").arg(kategorija));
-        b.zapisi.push_back({{kategorija.toLatin1(), Tekst1250(izvor, red, QStringLiteral("pitanje")),
+        b.zapisi.push_back({kljuc, {kategorija.toLatin1(), Tekst1250(izvor, red, QStringLiteral("pitanje")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor1")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor2")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor3")),
@@ -219,11 +252,13 @@ Banka Teorija(const QString& folder)
 Banka Situacije(const QString& folder)
 {
     const Izvor izvor = CitajTsv(folder, QStringLiteral("situacije.tsv"),
-                                 {QStringLiteral("slika"), QStringLiteral("pitanje"), QStringLiteral("odgovor1"),
+                                 {KolonaId, QStringLiteral("slika"), QStringLiteral("pitanje"), QStringLiteral("odgovor1"),
                                   QStringLiteral("odgovor2"), QStringLiteral("odgovor3"), QStringLiteral("tacan")});
     Banka b{QStringLiteral("situacije"), 3, {"-"}, {}, true};
+    std::map<int, int> zauzeti;
     for (const Red& red : izvor.redovi) {
-        b.zapisi.push_back({{Tekst1250(izvor, red, QStringLiteral("pitanje")),
+        const qint16 kljuc = Id(izvor, red, zauzeti);
+        b.zapisi.push_back({kljuc, {Tekst1250(izvor, red, QStringLiteral("pitanje")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor1")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor2")),
                              Tekst1250(izvor, red, QStringLiteral("odgovor3")),
@@ -237,9 +272,11 @@ Banka Situacije(const QString& folder)
 Banka Raskrsnice(const QString& folder)
 {
     const Izvor izvor = CitajTsv(folder, QStringLiteral("raskrsnice.tsv"),
-                                 {QStringLiteral("slika"), QStringLiteral("resenje")});
+                                 {KolonaId, QStringLiteral("slika"), QStringLiteral("resenje")});
     Banka b{QStringLiteral("raskrsnice"), 4, {"-"}, {}, false};
+    std::map<int, int> zauzeti;
     for (const Red& red : izvor.redovi) {
+        const qint16 kljuc = Id(izvor, red, zauzeti);
         const QString resenje = red.polja.at(QStringLiteral("resenje"));
         bool ispravno = resenje.size() >= 1 && resenje.size() <= 9;
         std::set<QChar> vozila;
@@ -248,7 +285,7 @@ Banka Raskrsnice(const QString& folder)
         if (!ispravno)
             Prijavi(izvor.fajl, red.broj,
                     QStringLiteral("field \"resenje\": \"%1\" is not 1 to 9 different vehicle numbers 1-9").arg(resenje));
-        b.zapisi.push_back({{resenje.toLatin1(), Broj(izvor, red, QStringLiteral("slika"), 1, NajveciBrojSlike)}, "-", {}});
+        b.zapisi.push_back({kljuc, {resenje.toLatin1(), Broj(izvor, red, QStringLiteral("slika"), 1, NajveciBrojSlike)}, "-", {}});
     }
     return b;
 }
@@ -263,19 +300,11 @@ std::vector<Banka> SveBanke(const QString& folder)
     return banke;
 }
 
-// The key number of the record with running index i over all four banks: an odd multiplier
-// modulo 2^16 is a bijection, so the keys are unique (up to 65536 records) and spread over
-// the whole signed 16-bit range, negative numbers included.
-qint16 KljucZapisa(int i)
-{
-    return static_cast<qint16>(static_cast<quint16>((i * 40503 + 12345) & 0xFFFF));
-}
-
-QByteArray ZapisiFajl(const Banka& b, int& redniBroj)
+QByteArray ZapisiFajl(const Banka& b)
 {
     QByteArray izlaz;
     for (const Zapis& z : b.zapisi) {
-        const qint16 kljuc = KljucZapisa(redniBroj++);
+        const qint16 kljuc = z.kljuc;
         const QByteArray kljucniTekst = Kriptovanje::KljucniTekst(kljuc);
         for (const QByteArray& polje : z.polja) {
             const QByteArray sifra = Kriptovanje::Enkriptuj(kljucniTekst, polje);
@@ -340,16 +369,13 @@ int Prevedi(const QString& folder, const QString& izlaz)
     const std::vector<Banka> banke = SveBanke(folder);
     if (!QDir().mkpath(izlaz))
         Prijavi(izlaz, 0, QStringLiteral("cannot make the output folder"));
-    int redniBroj = 0;
     for (const Banka& b : banke) {
         const QString put = QDir(izlaz).filePath(QString::number(b.resurs));
-        const QByteArray bajtovi = ZapisiFajl(b, redniBroj);
+        const QByteArray bajtovi = ZapisiFajl(b);
         QSaveFile f(put);
         if (!f.open(QIODevice::WriteOnly) || f.write(bajtovi) != bajtovi.size() || !f.commit())
             Prijavi(put, 0, QStringLiteral("cannot be written: %1").arg(f.errorString()));
     }
-    if (redniBroj > 65536)
-        Prijavi(folder, 0, QStringLiteral("more than 65536 records: key numbers would repeat"));
     return 0;
 }
 
