@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTreeWidget>
@@ -187,4 +188,13 @@ void PomocProzor::NaVrh()
     show();
     raise();
     activateWindow();
+}
+
+void PomocProzor::keyPressEvent(QKeyEvent* dogadjaj)
+{
+    if (dogadjaj->key() == Qt::Key_Escape && dogadjaj->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(dogadjaj);
 }

@@ -2,7 +2,9 @@
 
 #include "widgets/Poruke.h"
 
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QMdiSubWindow>
 
 Prozor::Prozor(QWidget* parent)
@@ -26,4 +28,25 @@ QMainWindow* Prozor::GlavniProzor() const
             return glavni;
     }
     return nullptr;
+}
+
+void Prozor::Taster(QPushButton* dugme, const QKeySequence& taster)
+{
+    m_tasteri.emplace_back(taster, dugme);
+    dugme->setToolTip(QStringLiteral("Taster %1").arg(taster.toString(QKeySequence::NativeText)));
+}
+
+void Prozor::keyPressEvent(QKeyEvent* dogadjaj)
+{
+    const QKeySequence pritisnut(dogadjaj->keyCombination());
+    for (const auto& [taster, dugme] : m_tasteri) {
+        if (taster == pritisnut) {
+            // A resting or hidden button does not react, as it does not to the mouse.
+            if (dugme->isEnabled() && dugme->isVisible())
+                dugme->click();
+            dogadjaj->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(dogadjaj);
 }

@@ -2,10 +2,16 @@
 
 #include "content/Module1.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
+class QKeyEvent;
 class QLabel;
 class QMainWindow;
+class QPushButton;
 
 // Base of the windows that live inside the main window: the splash and the activity windows.
 // The main window creates one, sets its heading, calls Ucitaj() and shows the window, or
@@ -14,6 +20,10 @@ class Prozor : public QWidget {
     Q_OBJECT
 public:
     explicit Prozor(QWidget* parent = nullptr);
+
+    // The keys of "Provera" and "Nov TEST" in every test window.
+    static inline const QKeySequence TasterProvere { Qt::Key_F5 };
+    static inline const QKeySequence TasterNovogTesta { Qt::Key_F6 };
 
     // The heading label whose caption the main window sets when it opens the window.
     virtual QLabel* Naslov() const = 0;
@@ -30,4 +40,12 @@ protected:
     void Neuspeh(const Module1::Greska& greska);
     // The main window around this child, or nullptr while the window stands alone.
     QMainWindow* GlavniProzor() const;
+
+    // The key that clicks dugme wherever the keyboard focus is inside the window; the
+    // button's tooltip names it, its caption stays.
+    void Taster(QPushButton* dugme, const QKeySequence& taster);
+    void keyPressEvent(QKeyEvent* dogadjaj) override;
+
+private:
+    std::vector<std::pair<QKeySequence, QPushButton*>> m_tasteri;
 };

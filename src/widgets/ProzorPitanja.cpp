@@ -29,6 +29,8 @@ ProzorPitanja::ProzorPitanja(const Oblik& oblik, TestPitanja test, QWidget* pare
     m_novTest = Izgled::Dugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 11, 80, 22));
     connect(m_provera, &QPushButton::clicked, this, &ProzorPitanja::Provera);
     connect(m_novTest, &QPushButton::clicked, this, &ProzorPitanja::NovTest);
+    Taster(m_provera, TasterProvere);
+    Taster(m_novTest, TasterNovogTesta);
     if (oblik.brava)
         m_brava = new NovTestBrava(m_novTest, this);
 
