@@ -4,6 +4,7 @@
 #include "widgets/Izgled.h"
 #include "widgets/NovTestBrava.h"
 #include "widgets/Progres.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -202,8 +203,10 @@ void Raskrsnice::Provera()
 
 void Raskrsnice::NovTest()
 {
-    if (Module1::Greska g = Prikazi()) {
-        Neuspeh(g);
+    Module1::Greska greska;
+    Zum()->UDizajnu([&] { greska = Prikazi(); });
+    if (greska) {
+        Neuspeh(greska);
         return;
     }
     m_brava->Zakljucaj();

@@ -6,6 +6,7 @@
 #include "widgets/Izgled.h"
 #include "widgets/NovTestBrava.h"
 #include "widgets/Progres.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -265,8 +266,10 @@ void ZnakoviTest::Provera()
 
 void ZnakoviTest::NovTest()
 {
-    if (Module1::Greska g = Prikazi()) {
-        Neuspeh(g);
+    Module1::Greska greska;
+    Zum()->UDizajnu([&] { greska = Prikazi(); });
+    if (greska) {
+        Neuspeh(greska);
         return;
     }
     m_brava->Zakljucaj();

@@ -1,6 +1,7 @@
 #include "widgets/Prozor.h"
 
 #include "widgets/Poruke.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 
 Prozor::Prozor(QWidget* parent)
     : QWidget(parent)
+    , m_zum(new Uvelicanje(this))
 {
 }
 
@@ -38,6 +40,22 @@ void Prozor::Taster(QPushButton* dugme, const QKeySequence& taster)
 
 void Prozor::keyPressEvent(QKeyEvent* dogadjaj)
 {
+    if (dogadjaj->modifiers() & Qt::ControlModifier) {
+        switch (dogadjaj->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            m_zum->Uvecaj();
+            return;
+        case Qt::Key_Minus:
+            m_zum->Umanji();
+            return;
+        case Qt::Key_0:
+            m_zum->Postavi(Uvelicanje::Najmanje);
+            return;
+        default:
+            break;
+        }
+    }
     const QKeySequence pritisnut(dogadjaj->keyCombination());
     for (const auto& [taster, dugme] : m_tasteri) {
         if (taster == pritisnut) {

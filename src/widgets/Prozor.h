@@ -12,6 +12,7 @@ class QKeyEvent;
 class QLabel;
 class QMainWindow;
 class QPushButton;
+class Uvelicanje;
 
 // Base of the windows that live inside the main window: the splash and the activity windows.
 // The main window creates one, sets its heading, calls Ucitaj() and shows the window, or
@@ -35,6 +36,9 @@ public:
     // Runs whenever the window becomes the active child of the main window.
     virtual void Form_Activate() {}
 
+    // The window's zoom (Ctrl++, Ctrl+-, Ctrl+0).
+    Uvelicanje* Zum() const { return m_zum; }
+
 protected:
     // A failure after the window was shown: tells the user, then closes the window.
     void Neuspeh(const Module1::Greska& greska);
@@ -48,4 +52,5 @@ protected:
 
 private:
     std::vector<std::pair<QKeySequence, QPushButton*>> m_tasteri;
+    Uvelicanje* m_zum = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "widgets/NovTestBrava.h"
 #include "widgets/Panel.h"
 #include "widgets/Progres.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -45,6 +46,8 @@ ProzorPitanja::ProzorPitanja(const Oblik& oblik, TestPitanja test, QWidget* pare
         m_okviri.push_back(okvir);
     }
     PitanjeOkvir::StockSlike(this);
+    // The viewport keeps to the screen whatever the zoom; the scroll range follows.
+    connect(Zum(), &Uvelicanje::Promenjeno, m_panel, [this] { m_panel->Postavi(); });
 }
 
 Module1::Greska ProzorPitanja::Ucitaj()
@@ -95,10 +98,14 @@ void ProzorPitanja::Provera()
 
 void ProzorPitanja::NovTest()
 {
-    for (PitanjeOkvir* okvir : m_okviri)
-        okvir->Ocisti();
-    if (Module1::Greska g = Prikazi()) {
-        Neuspeh(g);
+    Module1::Greska greska;
+    Zum()->UDizajnu([&] {
+        for (PitanjeOkvir* okvir : m_okviri)
+            okvir->Ocisti();
+        greska = Prikazi();
+    });
+    if (greska) {
+        Neuspeh(greska);
         return;
     }
     m_panel->NaVrh();

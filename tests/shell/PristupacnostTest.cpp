@@ -10,6 +10,7 @@
 #include "widgets/Panel.h"
 #include "widgets/PitanjeOkvir.h"
 #include "widgets/ProzorPitanja.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -511,6 +512,50 @@ TEST_F(Pristupacnost, TheChosenAnswerShowsInGreyAndTheTextsContrast)
     }
     const QPalette paleta = okvir->Label(1)->palette();
     EXPECT_EQ(paleta.color(QPalette::Disabled, QPalette::WindowText), PitanjeOkvir::SivTekst);
+}
+
+// --- zoom ---
+
+TEST_F(Pristupacnost, CtrlPlusZoomsTheWholeWindowAndCtrlZeroRestoresTheDesignExactly)
+{
+    auto* p = Otvori<ProzorPitanja>("SituacijeP");
+    ASSERT_TRUE(p);
+    PitanjeOkvir* okvir = p->Okvir(2);
+    QLabel* slika = Kontrola<QLabel>(p, QStringLiteral("Image2_0"));
+    const QRect okvirDizajn = okvir->geometry(), odgovorDizajn = okvir->Label(1)->geometry();
+    const QFont fontDizajn = okvir->Label(1)->font();
+    const QSize slikaDizajn = slika->pixmap().size();
+    const int maksimum = p->Ploca()->VScroll1()->maximum();
+    const int pogled = p->Ploca()->Picture1()->height();
+
+    for (int i = 0; i < 12; ++i)
+        Taster(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(p->Zum()->Procenat(), Uvelicanje::Najvise);
+    EXPECT_EQ(okvir->geometry(), QRect(okvirDizajn.topLeft() * 2, okvirDizajn.size() * 2));
+    EXPECT_EQ(okvir->Label(1)->geometry(), QRect(odgovorDizajn.topLeft() * 2, odgovorDizajn.size() * 2));
+    EXPECT_DOUBLE_EQ(okvir->Label(1)->font().pointSizeF(), fontDizajn.pointSizeF() * 2);
+    EXPECT_EQ(slika->pixmap().size(), slikaDizajn * 2);
+    // The viewport keeps to the screen; the content grew, and so did the scroll range.
+    EXPECT_EQ(p->Ploca()->Picture1()->height(), pogled);
+    EXPECT_EQ(p->Ploca()->VScroll1()->maximum(), p->Ploca()->Frame1()->height() - pogled);
+    EXPECT_GT(p->Ploca()->VScroll1()->maximum(), maksimum);
+
+    // A new test is composed at the design size and shown zoomed.
+    Taster(Qt::Key_F6);
+    Aktiviraj();
+    EXPECT_EQ(p->Zum()->Procenat(), Uvelicanje::Najvise);
+    EXPECT_EQ(okvir->geometry().size(), okvirDizajn.size() * 2);
+
+    Taster(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(p->Zum()->Procenat(), 190);
+    Taster(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(p->Zum()->Procenat(), Uvelicanje::Najmanje);
+    EXPECT_EQ(okvir->geometry(), okvirDizajn);
+    EXPECT_EQ(okvir->Label(1)->geometry(), odgovorDizajn);
+    EXPECT_EQ(okvir->Label(1)->font(), fontDizajn);
+    EXPECT_EQ(p->Ploca()->VScroll1()->maximum(), maksimum);
+    EXPECT_EQ(slika->pixmap().size().width() + 2, slika->width());
+    EXPECT_EQ(Uvelicanje::Sacuvano(), Uvelicanje::Najmanje);
 }
 
 }  // namespace
