@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTreeWidget>
@@ -203,4 +204,13 @@ void PomocProzor::NaVrh()
     show();
     raise();
     activateWindow();
+}
+
+void PomocProzor::keyPressEvent(QKeyEvent* dogadjaj)
+{
+    if (dogadjaj->key() == Qt::Key_Escape && dogadjaj->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(dogadjaj);
 }

@@ -6,6 +6,7 @@
 
 class PomocChm;
 class PomocPregled;
+class QKeyEvent;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -31,6 +32,10 @@ public:
 
     QTreeWidget* Sadrzaj() const { return m_sadrzaj; }
     PomocPregled* Strana() const { return m_strana; }
+
+protected:
+    // Esc closes the window.
+    void keyPressEvent(QKeyEvent* dogadjaj) override;
 
 private:
     PomocProzor(QWidget* vlasnik, std::unique_ptr<PomocChm> chm, const QString& pocetna);

@@ -5,8 +5,10 @@
 #include "widgets/Izgled.h"
 #include "widgets/NovTestBrava.h"
 #include "widgets/Progres.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -16,6 +18,7 @@ const QColor Crvena(255, 0, 0);
 const QColor Zelena(0, 255, 0);
 const QColor Plava(0, 0, 255);
 const QColor Zuta(255, 255, 0);
+constexpr int DebljinaPogresnog = 3;
 
 const QString NaslovPrvogOkvira = QStringLiteral(
     "Prema datim ilustracijama, tačan redosled prolaza vozila preko raskrsnice označi "
@@ -61,6 +64,8 @@ Raskrsnice::Raskrsnice(int brojPitanja, Module2::Generator generator, QWidget* p
     m_novTest = NumerisanoDugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 3, 80, 22), dugmad);
     connect(m_provera, &QPushButton::clicked, this, &Raskrsnice::Provera);
     connect(m_novTest, &QPushButton::clicked, this, &Raskrsnice::NovTest);
+    Taster(m_provera, TasterProvere);
+    Taster(m_novTest, TasterNovogTesta);
     m_brava = new NovTestBrava(m_novTest, this);
 
     auto* picture1 = new QWidget(this);
@@ -97,6 +102,9 @@ void Raskrsnice::NapraviKontrole(int f, QWidget* roditelj)
         k.odgovor[i] = Polje(k.frame, odgovor.arg(i), QRect(448 + pomak, 93, 17, 20), Plava);
         k.dugme[i] = NumerisanoDugme(k.frame, dugme.arg(i), QString::number(i), QRect(447 + pomak, 120, 20, 20), brojevi);
         k.dugme[i]->hide();
+        k.dugme[i]->setAccessibleName(QStringLiteral("Vozilo %1").arg(i));
+        k.odgovor[i]->setAccessibleName(QStringLiteral("Prolaz %1").arg(i));
+        k.resenje[i]->setAccessibleName(QStringLiteral("Tačan prolaz %1").arg(i));
         connect(k.dugme[i], &QPushButton::clicked, this, [this, f, i] { Unos(f, i); });
     }
 }
@@ -112,6 +120,11 @@ Module1::Greska Raskrsnice::Ucitaj()
     if (QMainWindow* glavni = GlavniProzor())
         glavni->showMaximized();
     return Prikazi();
+}
+
+void Raskrsnice::Form_Activate()
+{
+    m_kontrole[0].dugme[1]->setFocus(Qt::OtherFocusReason);
 }
 
 Module1::Greska Raskrsnice::Prikazi()
@@ -140,10 +153,16 @@ Module1::Greska Raskrsnice::PrikaziPitanje(int f)
     k.image->setPixmap(QPixmap::fromImage(slika));
     k.image->resize(slika.size());
     k.image->move(LevaIvica(slika.width()), 20);
+    k.image->setAccessibleName(QStringLiteral("Raskrsnica %1, slika %2").arg(f + 1).arg(z.slika));
+    k.image->setAccessibleDescription(QStringLiteral(
+        "Redosled prolaza %1 označenih vozila preko raskrsnice").arg(z.resenje.size()));
 
     for (int i = 1; i <= BrojPolja; ++i) {
         const bool vozilo = i <= z.resenje.size();
         k.odgovor[i]->clear();
+        k.odgovor[i]->setLineWidth(1);
+        k.odgovor[i]->setAccessibleDescription(QString());
+        k.resenje[i]->setAccessibleDescription(QString());
         Izgled::Pozadina(k.odgovor[i], Qt::white);
         k.odgovor[i]->setVisible(vozilo);
         k.resenje[i]->setText(vozilo ? QString(QLatin1Char(z.resenje[i - 1])) : QString());
@@ -177,6 +196,11 @@ void Raskrsnice::Provera()
             Izgled::Pozadina(k.resenje[i], tacno ? Zelena : Crvena);
             Izgled::Pozadina(k.odgovor[i], tacno ? Zelena : Crvena);
             Izgled::BojaTeksta(k.resenje[i], tacno ? Plava : Zuta);
+            // Not by colour alone: a wrong position gets a heavy edge.
+            k.odgovor[i]->setLineWidth(tacno ? 1 : DebljinaPogresnog);
+            const QString ocena = tacno ? QStringLiteral("tačan odgovor") : QStringLiteral("netačan odgovor");
+            k.odgovor[i]->setAccessibleDescription(ocena);
+            k.resenje[i]->setAccessibleDescription(ocena);
         }
     }
     ObjaviRezultat(presuda, QStringLiteral("raskrsnice"));
@@ -185,9 +209,40 @@ void Raskrsnice::Provera()
 void Raskrsnice::NovTest()
 {
     PonistiRezultat();
-    if (Module1::Greska g = Prikazi()) {
-        Neuspeh(g);
+    Module1::Greska greska;
+    Zum()->UDizajnu([&] { greska = Prikazi(); });
+    if (greska) {
+        Neuspeh(greska);
         return;
     }
     m_brava->Zakljucaj();
+}
+
+void Raskrsnice::keyPressEvent(QKeyEvent* dogadjaj)
+{
+    const int broj = dogadjaj->key() - Qt::Key_0;
+    if (broj < 1 || broj > BrojPolja || (dogadjaj->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        Prozor::keyPressEvent(dogadjaj);
+        return;
+    }
+    auto otvoreno = [this](int i) {
+        const TestRaskrsnica::Zadatak& z = m_test.Pitanje(i);
+        return z.uneto.size() < z.resenje.size();
+    };
+    int f = -1;
+    QWidget* fokus = focusWidget();
+    for (int i = 0; i < TestRaskrsnica::PoTestu && fokus; ++i) {
+        if (m_kontrole[static_cast<std::size_t>(i)].frame->isAncestorOf(fokus) && otvoreno(i))
+            f = i;
+    }
+    for (int i = 0; i < TestRaskrsnica::PoTestu && f < 0; ++i) {
+        if (otvoreno(i))
+            f = i;
+    }
+    if (f >= 0) {
+        QPushButton* dugme = m_kontrole[static_cast<std::size_t>(f)].dugme[static_cast<std::size_t>(broj)];
+        if (dugme->isVisible() && dugme->isEnabled())
+            dugme->click();
+    }
+    dogadjaj->accept();
 }

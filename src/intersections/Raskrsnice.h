@@ -23,6 +23,8 @@ public:
     QLabel* Naslov() const override { return m_label0; }
     // Maximises the main window and composes the first test.
     Module1::Greska Ucitaj() override;
+    // The keyboard starts at the first number button.
+    void Form_Activate() override;
 
     const TestRaskrsnica& Test() const { return m_test; }
     int Pozicija() const { return m_test.Pozicija(); }
@@ -37,6 +39,12 @@ public:
     // Left edge of an intersection picture of this width (pixels): a picture narrower than
     // 5000 twips (333 1/3 pixels) sits at 125, a wider one at 7.
     static int LevaIvica(int sirina);
+
+protected:
+    // Digits 1..9 enter that vehicle number, as a click on its button, into the intersection
+    // holding the keyboard focus while it still takes numbers, or else into the first one
+    // that does.
+    void keyPressEvent(QKeyEvent* dogadjaj) override;
 
 private:
     // The controls of one intersection; arrays indexed 1..9 as the buttons' captions.

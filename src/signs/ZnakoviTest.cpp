@@ -7,8 +7,10 @@
 #include "widgets/Izgled.h"
 #include "widgets/NovTestBrava.h"
 #include "widgets/Progres.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -51,6 +53,8 @@ ZnakoviTest::ZnakoviTest(Module2::Generator generator, QWidget* parent)
     connect(m_provera, &QPushButton::clicked, this, &ZnakoviTest::Provera);
     m_novTest = Izgled::Dugme(this, QStringLiteral("Command2"), QStringLiteral("Nov TEST"), QRect(701, -1, 80, 22));
     connect(m_novTest, &QPushButton::clicked, this, &ZnakoviTest::NovTest);
+    Taster(m_provera, TasterProvere);
+    Taster(m_novTest, TasterNovogTesta);
     m_brava = new NovTestBrava(m_novTest, this);
 
     auto* picture1 = new QWidget(this);
@@ -84,6 +88,8 @@ ZnakoviTest::ZnakoviTest(Module2::Generator generator, QWidget* parent)
         polje->setCursor(Qt::PointingHandCursor);
         Izgled::Boje(polje, Crvena, Qt::white);
         polje->installEventFilter(this);
+        polje->setAccessibleName(QStringLiteral("Broj opisa za znak %1").arg(j));
+        Izgled::Fokus(polje);
         connect(polje, &QLineEdit::textEdited, this, [this, j] { Upisano(j); });
 
         QPushButton* tacno = m_command6[j] = new QPushButton(picture1);
@@ -122,6 +128,9 @@ ZnakoviTest::ZnakoviTest(Module2::Generator generator, QWidget* parent)
             Izgled::Boje(l, Plava, SvetloZuta);
             l->installEventFilter(this);
         }
+        // The number takes the focus for the whole option: Space or Enter selects it.
+        m_label1[i]->setFocusPolicy(Qt::TabFocus);
+        Izgled::Fokus(m_label1[i]);
     }
 }
 
@@ -143,11 +152,17 @@ Module1::Greska ZnakoviTest::Prikazi()
         m_text3[j]->clear();
         Izgled::Boje(m_text3[j], Crvena, Qt::white);
         m_text3[j]->setReadOnly(false);
+        m_text3[j]->setAccessibleDescription(QString());
+        Izgled::Znak(m_text3[j], QString());
+        // The correct number is written only at "Provera": nothing exposes it before.
         m_command6[j]->hide();
-        m_command6[j]->setText(m_test.Tacno(j - 1));
+        m_command6[j]->setText(QString());
+        m_image1[j]->setAccessibleName(QStringLiteral("Znak %1").arg(j));
     }
-    for (int i = 1; i <= BrojOpisa; ++i)
+    for (int i = 1; i <= BrojOpisa; ++i) {
         m_label2[i]->setText(Tekst::izCp1250(m_test.Opis(i - 1)));
+        m_label1[i]->setAccessibleName(QStringLiteral("Opis %1: %2").arg(i).arg(m_label2[i]->text()));
+    }
     // The selected option survives a new test; only its highlight goes.
     OsveziOpcije();
 
@@ -175,6 +190,8 @@ void ZnakoviTest::Form_Activate()
 {
     if (QMainWindow* glavni = GlavniProzor())
         glavni->showMaximized();
+    // The keyboard starts at the first box.
+    m_text3[1]->setFocus(Qt::OtherFocusReason);
 }
 
 void ZnakoviTest::OsveziOpcije()
@@ -182,6 +199,8 @@ void ZnakoviTest::OsveziOpcije()
     for (int i = 1; i <= BrojOpisa; ++i) {
         Izgled::Pozadina(m_label1[i], SvetloZuta);
         Izgled::Pozadina(m_label2[i], SvetloZuta);
+        m_label1[i]->setAccessibleDescription(QString());
+        Izgled::Znak(m_label1[i], QString());
     }
 }
 
@@ -194,6 +213,9 @@ void ZnakoviTest::Label1_Click(int Index)
     OsveziOpcije();
     Izgled::Pozadina(m_label1[Index], SvetloZelena);
     Izgled::Pozadina(m_label2[Index], SvetloZelena);
+    m_label1[Index]->setAccessibleDescription(QStringLiteral("izabran"));
+    // Not by colour alone: the selected number carries a marker.
+    Izgled::Znak(m_label1[Index], QStringLiteral("▶"));
 }
 
 void ZnakoviTest::Image1_Click(int Index)
@@ -226,11 +248,23 @@ void ZnakoviTest::Provera()
     if (prvaProvera)
         Zabelezi(Napredak::Odgovori(m_test, presuda));
     for (int j = 1; j <= BrojSlika; ++j) {
+        const QString tacno = m_test.Tacno(j - 1);
+        m_command6[j]->setText(tacno);
         m_command6[j]->show();
-        if (presuda.ocene[static_cast<std::size_t>(j - 1)] == Ocena::Tacno)
+        const bool dobro = presuda.ocene[static_cast<std::size_t>(j - 1)] == Ocena::Tacno;
+        if (dobro)
             Izgled::Pozadina(m_text3[j], Zelena);
         else
             Izgled::Boje(m_text3[j], Zuta, Crvena);
+        // Right and wrong told apart without colour too, and to a screen reader.
+        Izgled::Znak(m_text3[j], dobro ? QStringLiteral("✓") : QStringLiteral("✗"));
+        m_text3[j]->setAccessibleDescription(dobro ? QStringLiteral("tačan odgovor") : QStringLiteral("netačan odgovor"));
+        m_command6[j]->setAccessibleName(QStringLiteral("Tačan broj za znak %1: %2")
+                                             .arg(j)
+                                             .arg(tacno.isEmpty() ? QStringLiteral("nema ga među opisima") : tacno));
+        m_image1[j]->setAccessibleName(tacno.isEmpty()
+                ? QStringLiteral("Znak %1").arg(j)
+                : QStringLiteral("Znak %1: %2").arg(j).arg(m_label2[tacno.toInt()]->text()));
     }
     ObjaviRezultat(presuda, QStringLiteral("polja"));
 }
@@ -238,8 +272,10 @@ void ZnakoviTest::Provera()
 void ZnakoviTest::NovTest()
 {
     PonistiRezultat();
-    if (Module1::Greska g = Prikazi()) {
-        Neuspeh(g);
+    Module1::Greska greska;
+    Zum()->UDizajnu([&] { greska = Prikazi(); });
+    if (greska) {
+        Neuspeh(greska);
         return;
     }
     m_brava->Zakljucaj();
@@ -247,6 +283,29 @@ void ZnakoviTest::NovTest()
 
 bool ZnakoviTest::eventFilter(QObject* objekat, QEvent* dogadjaj)
 {
+    if (dogadjaj->type() == QEvent::KeyPress) {
+        const auto* taster = static_cast<QKeyEvent*>(dogadjaj);
+        const bool izbor = taster->key() == Qt::Key_Space || taster->key() == Qt::Key_Return
+            || taster->key() == Qt::Key_Enter;
+        if (!izbor || (taster->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return Prozor::eventFilter(objekat, dogadjaj);
+        // Space or Enter on an option selects it; on a box it places the selected option
+        // there, as a click on the box does. A box never takes a space as its character.
+        for (int i = 1; i <= BrojOpisa; ++i) {
+            if (objekat == m_label1[i]) {
+                Label1_Click(i);
+                return true;
+            }
+        }
+        for (int j = 1; j <= BrojSlika; ++j) {
+            if (objekat == m_text3[j]) {
+                if (m_izabrano != 0)
+                    Image1_Click(j);
+                return true;
+            }
+        }
+        return Prozor::eventFilter(objekat, dogadjaj);
+    }
     if (dogadjaj->type() != QEvent::MouseButtonRelease)
         return Prozor::eventFilter(objekat, dogadjaj);
     const auto* mis = static_cast<QMouseEvent*>(dogadjaj);

@@ -1,6 +1,7 @@
 #include "situations/Situacije.h"
 
 #include "content/ResPicture.h"
+#include "content/Tekst.h"
 #include "widgets/Izgled.h"
 
 #include <QLabel>
@@ -70,5 +71,7 @@ Module1::Greska Situacije::PrikaziDodatak(int k, const TestPitanja::Pitanje& pit
     // the picture.
     slika->resize(decodirana.size() + QSize(2, 2));
     slika->move(LevaIvica(decodirana.width()), VrhSlike);
+    slika->setAccessibleName(QStringLiteral("Slika situacije %1").arg(pitanje.slika));
+    slika->setAccessibleDescription(Tekst::izCp1250(pitanje.tekst));
     return {};
 }

@@ -1,11 +1,86 @@
 #include "widgets/Izgled.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QResource>
 #include <QtEndian>
 
+namespace {
+// Paints the focus frame after the control has painted itself, and lets buttons click on
+// Enter. One object serves every control.
+class FokusFilter : public QObject {
+public:
+    static FokusFilter& Jedan()
+    {
+        static FokusFilter* filter = new FokusFilter;
+        return *filter;
+    }
+
+protected:
+    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override
+    {
+        auto* w = qobject_cast<QWidget*>(objekat);
+        if (!w)
+            return false;
+        const QString znak = Izgled::Znak(w);
+        if (dogadjaj->type() == QEvent::Paint && (w->hasFocus() || !znak.isEmpty())) {
+            // The control's own painting first, then the frame and the sign over it.
+            static_cast<QObject*>(w)->event(dogadjaj);
+            QPainter p(w);
+            if (!znak.isEmpty()) {
+                p.setPen(Qt::black);
+                p.setFont(Izgled::Arial(7, true));
+                p.drawText(w->rect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignBottom, znak);
+            }
+            if (w->hasFocus()) {
+                QPen olovka(Izgled::BojaFokusa);
+                olovka.setWidth(Izgled::DebljinaFokusa);
+                olovka.setJoinStyle(Qt::MiterJoin);
+                p.setPen(olovka);
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(QRectF(w->rect()).adjusted(1, 1, -1, -1));
+            }
+            return true;
+        }
+        if (dogadjaj->type() == QEvent::KeyPress) {
+            const auto* taster = static_cast<QKeyEvent*>(dogadjaj);
+            auto* dugme = qobject_cast<QAbstractButton*>(w);
+            const bool enter = taster->key() == Qt::Key_Return || taster->key() == Qt::Key_Enter;
+            if (dugme && enter && (taster->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                dugme->click();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+}  // namespace
+
 namespace Izgled {
+
+void Fokus(QWidget* w)
+{
+    w->removeEventFilter(&FokusFilter::Jedan());
+    w->installEventFilter(&FokusFilter::Jedan());
+}
+
+void Znak(QWidget* w, const QString& znak)
+{
+    if (Znak(w) == znak)
+        return;
+    Fokus(w);
+    w->setProperty("karuvelZnak", znak);
+    w->update();
+}
+
+QString Znak(const QWidget* w)
+{
+    return w->property("karuvelZnak").toString();
+}
 
 QRect Tvipovi(int levo, int vrh, int sirina, int visina)
 {
@@ -94,6 +169,7 @@ QPushButton* Dugme(QWidget* roditelj, const QString& ime, const QString& natpis,
     dugme->setFont(font);
     dugme->setCursor(Qt::PointingHandCursor);
     LiceDugmeta(dugme, BojaDugmeta);
+    Fokus(dugme);
     return dugme;
 }
 

@@ -40,6 +40,16 @@ QImage PripremljenaSlika(const QString& resurs);
 // The program's icon in the sizes it is shown at, made once.
 const QIcon& Ikona();
 
+// The keyboard focus made visible: while w has the focus a 2-pixel frame of BojaFokusa is
+// drawn over its edge. A button also clicks on Enter and Return, as it does on Space.
+inline const QColor BojaFokusa { 0, 0, 0 };
+inline constexpr int DebljinaFokusa = 2;
+void Fokus(QWidget* w);
+// A small black sign (such as "✓", "✗" or "▶") in the lower right corner of w, so that a
+// state shown by colour is also shown by shape; an empty sign removes it. Implies Fokus(w).
+void Znak(QWidget* w, const QString& znak);
+QString Znak(const QWidget* w);
+
 // The heading label every activity window carries: 600 wide, centred, Arial 18 bold,
 // light blue on black.
 void Naslov(QLabel* label);

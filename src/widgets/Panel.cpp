@@ -1,12 +1,15 @@
 #include "widgets/Panel.h"
 
+#include "widgets/Izgled.h"
+
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,6 +45,25 @@ Panel::Panel(QWidget* prozor, int vrhTrake, int visinaSadrzaja)
 
     prozor->installEventFilter(this);
     m_vscroll->installEventFilter(this);
+    Izgled::Fokus(m_vscroll);
+    // The panel follows the keyboard focus through the content.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* novi) {
+        if (novi && m_frame->isAncestorOf(novi))
+            Pokazi(novi);
+    });
+}
+
+void Panel::Pokazi(QWidget* kontrola)
+{
+    if (!kontrola || !m_frame->isAncestorOf(kontrola))
+        return;
+    const QRect mesto(kontrola->mapTo(m_frame, QPoint(0, 0)), kontrola->size());
+    int v = m_vscroll->value();
+    if (mesto.bottom() + 1 > v + m_picture->height())
+        v = mesto.bottom() + 1 - m_picture->height();
+    if (mesto.top() < v)
+        v = mesto.top();
+    m_vscroll->setValue(std::clamp(v, 0, m_vscroll->maximum()));
 }
 
 void Panel::PostaviVisinuSadrzaja(int visina)

@@ -40,6 +40,11 @@ public:
     void Postavi();
     void Postavi(double visinaEkrana);
 
+    // Brings a control of the content into view: the least move of the panel that shows
+    // all of it (its top when it is taller than the viewport). Called whenever the keyboard
+    // focus enters the content.
+    void Pokazi(QWidget* kontrola);
+
     // Keyboard focus to the scroll bar (activation of the test windows).
     void Fokus();
     // Focus to the scroll bar and back to the top (every new test).

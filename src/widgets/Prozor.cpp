@@ -1,12 +1,16 @@
 #include "widgets/Prozor.h"
 
 #include "widgets/Poruke.h"
+#include "widgets/Uvelicanje.h"
 
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QMdiSubWindow>
 
 Prozor::Prozor(QWidget* parent)
     : QWidget(parent)
+    , m_zum(new Uvelicanje(this))
 {
 }
 
@@ -39,4 +43,41 @@ QMainWindow* Prozor::GlavniProzor() const
             return glavni;
     }
     return nullptr;
+}
+
+void Prozor::Taster(QPushButton* dugme, const QKeySequence& taster)
+{
+    m_tasteri.emplace_back(taster, dugme);
+    dugme->setToolTip(QStringLiteral("Taster %1").arg(taster.toString(QKeySequence::NativeText)));
+}
+
+void Prozor::keyPressEvent(QKeyEvent* dogadjaj)
+{
+    if (dogadjaj->modifiers() & Qt::ControlModifier) {
+        switch (dogadjaj->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            m_zum->Uvecaj();
+            return;
+        case Qt::Key_Minus:
+            m_zum->Umanji();
+            return;
+        case Qt::Key_0:
+            m_zum->Postavi(Uvelicanje::Najmanje);
+            return;
+        default:
+            break;
+        }
+    }
+    const QKeySequence pritisnut(dogadjaj->keyCombination());
+    for (const auto& [taster, dugme] : m_tasteri) {
+        if (taster == pritisnut) {
+            // A resting or hidden button does not react, as it does not to the mouse.
+            if (dugme->isEnabled() && dugme->isVisible())
+                dugme->click();
+            dogadjaj->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(dogadjaj);
 }

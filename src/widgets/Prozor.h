@@ -4,13 +4,18 @@
 #include "model/Presuda.h"
 #include "napredak/Zapis.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
+class QKeyEvent;
 class QLabel;
 class QMainWindow;
+class QPushButton;
+class Uvelicanje;
 
 // Base of the windows that live inside the main window: the splash and the activity windows.
 // The main window creates one, sets its heading, calls Ucitaj() and shows the window, or
@@ -19,6 +24,10 @@ class Prozor : public QWidget {
     Q_OBJECT
 public:
     explicit Prozor(QWidget* parent = nullptr);
+
+    // The keys of "Provera" and "Nov TEST" in every test window.
+    static inline const QKeySequence TasterProvere { Qt::Key_F5 };
+    static inline const QKeySequence TasterNovogTesta { Qt::Key_F6 };
 
     // The heading label whose caption the main window sets when it opens the window.
     virtual QLabel* Naslov() const = 0;
@@ -33,6 +42,9 @@ public:
     // Where the window hands the answered questions of every checked test; none by default.
     using Zapisnik = std::function<void(const std::vector<Napredak::Odgovor>&)>;
     void PostaviZapisnik(Zapisnik zapisnik) { m_zapisnik = std::move(zapisnik); }
+
+    // The window's zoom (Ctrl++, Ctrl+-, Ctrl+0).
+    Uvelicanje* Zum() const { return m_zum; }
 
 signals:
     // The outcome of the last check as one line for the main window ("Tačno 7 od 10"), or an
@@ -57,6 +69,13 @@ protected:
     // The main window around this child, or nullptr while the window stands alone.
     QMainWindow* GlavniProzor() const;
 
+    // The key that clicks dugme wherever the keyboard focus is inside the window; the
+    // button's tooltip names it, its caption stays.
+    void Taster(QPushButton* dugme, const QKeySequence& taster);
+    void keyPressEvent(QKeyEvent* dogadjaj) override;
+
 private:
     Zapisnik m_zapisnik;
+    std::vector<std::pair<QKeySequence, QPushButton*>> m_tasteri;
+    Uvelicanje* m_zum = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "widgets/NovTestBrava.h"
 #include "widgets/Panel.h"
 #include "widgets/Progres.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -31,6 +32,8 @@ ProzorPitanja::ProzorPitanja(const Oblik& oblik, TestPitanja test, QWidget* pare
     m_novTest = Izgled::Dugme(this, QStringLiteral("Command1"), QStringLiteral("Nov TEST"), QRect(701, 11, 80, 22));
     connect(m_provera, &QPushButton::clicked, this, &ProzorPitanja::Provera);
     connect(m_novTest, &QPushButton::clicked, this, &ProzorPitanja::NovTest);
+    Taster(m_provera, TasterProvere);
+    Taster(m_novTest, TasterNovogTesta);
     if (oblik.brava)
         m_brava = new NovTestBrava(m_novTest, this);
 
@@ -45,6 +48,8 @@ ProzorPitanja::ProzorPitanja(const Oblik& oblik, TestPitanja test, QWidget* pare
         m_okviri.push_back(okvir);
     }
     PitanjeOkvir::StockSlike(this);
+    // The viewport keeps to the screen whatever the zoom; the scroll range follows.
+    connect(Zum(), &Uvelicanje::Promenjeno, m_panel, [this] { m_panel->Postavi(); });
 }
 
 Module1::Greska ProzorPitanja::Ucitaj()
@@ -100,10 +105,14 @@ void ProzorPitanja::Provera()
 void ProzorPitanja::NovTest()
 {
     PonistiRezultat();
-    for (PitanjeOkvir* okvir : m_okviri)
-        okvir->Ocisti();
-    if (Module1::Greska g = Prikazi()) {
-        Neuspeh(g);
+    Module1::Greska greska;
+    Zum()->UDizajnu([&] {
+        for (PitanjeOkvir* okvir : m_okviri)
+            okvir->Ocisti();
+        greska = Prikazi();
+    });
+    if (greska) {
+        Neuspeh(greska);
         return;
     }
     m_panel->NaVrh();

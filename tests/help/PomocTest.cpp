@@ -303,3 +303,16 @@ TEST_F(KomandePomoci, NaInternetPredajeAdresuRadnojPovrsini)
 }
 
 }
+
+TEST_F(UputstvoProzor, EscZatvaraProzorIzSadrzajaIStrane)
+{
+    for (const bool izSadrzaja : { true, false }) {
+        PomocProzor* p = PomocProzor::Otvori(nullptr, Uputstvo);
+        ASSERT_NE(p, nullptr);
+        QWidget* fokus = izSadrzaja ? static_cast<QWidget*>(p->Sadrzaj()) : static_cast<QWidget*>(p->Strana());
+        QTest::keyClick(fokus, Qt::Key_Escape);
+        EXPECT_FALSE(p->isVisible()) << izSadrzaja;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(OtvoreniProzori().isEmpty()) << izSadrzaja;
+    }
+}
