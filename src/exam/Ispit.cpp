@@ -353,8 +353,9 @@ void Ispit::Zavrsi()
     if (!m_test || m_test->Zavrsen())
         return;
     m_odbrojavanje->stop();
-    m_test->Zavrsi();
+    const TestIspita::Ishod& ishod = m_test->Zavrsi();
     PrikaziIshod();
+    emit Zavrseno(ishod);
 }
 
 QString Ispit::Odgovor(int k) const

@@ -48,6 +48,10 @@ public:
     // Ends the exam (early, or when the time is up) and shows the outcome.
     void Zavrsi();
 
+signals:
+    // The exam has ended with this outcome (once per exam).
+    void Zavrseno(const TestIspita::Ishod& ishod);
+
 protected:
     void showEvent(QShowEvent* dogadjaj) override;
     void hideEvent(QHideEvent* dogadjaj) override;

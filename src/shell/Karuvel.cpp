@@ -282,7 +282,14 @@ void Karuvel::Ispit_Click(const QByteArray& kategorija)
     const QString naslov = kategorija == "B" ? QStringLiteral("Ispit za 'B' kategoriju")
         : kategorija == "CD"                 ? QStringLiteral("Ispit za 'C' i 'D' kategoriju")
                                              : QStringLiteral("Ispit za traktor");
-    Otvori([=, this] { return new Ispit(kategorija, NoviGenerator(), this); }, naslov);
+    Otvori([=, this] {
+        auto* ispit = new Ispit(kategorija, NoviGenerator(), this);
+        // A finished exam goes into the progress store with its points.
+        connect(ispit, &Ispit::Zavrseno, this, [this, kategorija](const TestIspita::Ishod& ishod) {
+            ZapisiIspit({ kategorija, ishod.poena, ishod.najvise, ishod.polozio, {}, {} });
+        });
+        return ispit;
+    }, naslov);
 }
 
 void Karuvel::Uputstvo_Click()

@@ -2,6 +2,7 @@
 // progress window and its reset.
 #include "GuiTest.h"
 #include "intersections/Raskrsnice.h"
+#include "exam/Ispit.h"
 #include "napredak/Skladiste.h"
 #include "shell/Karuvel.h"
 #include "shell/NapredakProzor.h"
@@ -240,3 +241,22 @@ TEST_F(NapredakTest, AStoreMessageIsToldOnceAndTheProgramGoesOn)
 }
 
 }  // namespace
+
+TEST_F(NapredakTest, AFinishedExamIsRecordedWithItsPoints)
+{
+    Module1::PostaviIzvor({});  // the exam is composed from the program's own banks
+    Izaberi("IspitB");
+    Ispit* ispit = Otvoren<Ispit>();
+    ASSERT_NE(ispit, nullptr);
+    ASSERT_TRUE(skladiste->Ispiti().empty());
+    QTest::mouseClick(Kontrola<QPushButton>(ispit, QStringLiteral("Zavrsi")), Qt::LeftButton);
+    const std::vector<Napredak::Ispit> ispiti = skladiste->Ispiti();
+    ASSERT_EQ(ispiti.size(), 1u);
+    EXPECT_EQ(ispiti[0].kategorija, QByteArray("B"));
+    EXPECT_EQ(ispiti[0].bodovi, 0);
+    EXPECT_EQ(ispiti[0].najvise, ispit->Test().Format().NajvisePoena());
+    EXPECT_FALSE(ispiti[0].polozen);
+    // Ending it again records nothing more.
+    ispit->Zavrsi();
+    EXPECT_EQ(skladiste->Ispiti().size(), 1u);
+}
