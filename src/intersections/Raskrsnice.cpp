@@ -208,14 +208,8 @@ void Raskrsnice::Provera()
 
 void Raskrsnice::NovTest()
 {
-    PonistiRezultat();
-    Module1::Greska greska;
-    Zum()->UDizajnu([&] { greska = Prikazi(); });
-    if (greska) {
-        Neuspeh(greska);
-        return;
-    }
-    m_brava->Zakljucaj();
+    if (NoviSastav([this] { return Prikazi(); }))
+        m_brava->Zakljucaj();
 }
 
 void Raskrsnice::keyPressEvent(QKeyEvent* dogadjaj)

@@ -271,14 +271,8 @@ void ZnakoviTest::Provera()
 
 void ZnakoviTest::NovTest()
 {
-    PonistiRezultat();
-    Module1::Greska greska;
-    Zum()->UDizajnu([&] { greska = Prikazi(); });
-    if (greska) {
-        Neuspeh(greska);
-        return;
-    }
-    m_brava->Zakljucaj();
+    if (NoviSastav([this] { return Prikazi(); }))
+        m_brava->Zakljucaj();
 }
 
 bool ZnakoviTest::eventFilter(QObject* objekat, QEvent* dogadjaj)

@@ -27,6 +27,17 @@ void Prozor::PonistiRezultat()
     emit Rezultat(QString());
 }
 
+bool Prozor::NoviSastav(const std::function<Module1::Greska()>& sastavi)
+{
+    PonistiRezultat();
+    Module1::Greska greska;
+    Zum()->UDizajnu([&] { greska = sastavi(); });
+    if (!greska)
+        return true;
+    Neuspeh(greska);
+    return false;
+}
+
 void Prozor::Neuspeh(const Module1::Greska& greska)
 {
     Poruke::Greska(GlavniProzor(), greska.ZaKorisnika());

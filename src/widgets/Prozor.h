@@ -57,6 +57,9 @@ protected:
     void ObjaviRezultat(const Presuda& presuda, const QString& jedinica = {});
     // A new test: the last result no longer holds.
     void PonistiRezultat();
+    // "Nov TEST": the last result cleared, the next test composed at the design size. On a
+    // failure the user is told and the window closes: false.
+    bool NoviSastav(const std::function<Module1::Greska()>& sastavi);
     // Hands the answers of a checked test to the Zapisnik, if there is one and there are answers.
     void Zabelezi(const std::vector<Napredak::Odgovor>& odgovori) const
     {

@@ -104,17 +104,13 @@ void ProzorPitanja::Provera()
 
 void ProzorPitanja::NovTest()
 {
-    PonistiRezultat();
-    Module1::Greska greska;
-    Zum()->UDizajnu([&] {
+    const bool sastavljen = NoviSastav([this] {
         for (PitanjeOkvir* okvir : m_okviri)
             okvir->Ocisti();
-        greska = Prikazi();
+        return Prikazi();
     });
-    if (greska) {
-        Neuspeh(greska);
+    if (!sastavljen)
         return;
-    }
     m_panel->NaVrh();
     if (m_brava)
         m_brava->Zakljucaj();
