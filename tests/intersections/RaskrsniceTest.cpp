@@ -73,18 +73,9 @@ protected:
         m_glavni->show();
         return m_glavni.get();
     }
-    void KomandaRaskrsnice() const
-    {
-        if (QAction* komanda = Kontrola<QAction>(m_glavni.get(), "RaskrsniceP"))
-            komanda->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void KomandaRaskrsnice() const { Komanda(m_glavni.get(), QStringLiteral("RaskrsniceP")); }
     // The intersection window open in the main window, or nullptr.
-    Raskrsnice* OtvorenUGlavnom() const
-    {
-        const QList<QMdiSubWindow*> w = m_glavni->Povrsina()->subWindowList();
-        return w.size() == 1 ? qobject_cast<Raskrsnice*>(w.front()->widget()) : nullptr;
-    }
+    Raskrsnice* OtvorenUGlavnom() const { return JedinoOtvoren<Raskrsnice>(m_glavni.get()); }
 
     static void NovTest(QWidget* w) { NovTestNaTajmeru(w, QStringLiteral("Command1")); }
 

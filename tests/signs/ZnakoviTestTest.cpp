@@ -367,17 +367,8 @@ protected:
         m_glavni.reset();
         GuiTest::TearDown();
     }
-    void Otvori()
-    {
-        if (QAction* komanda = Kontrola<QAction>(m_glavni.get(), "TestSaZnakovima"))
-            komanda->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    ZnakoviTest* Otvoren() const
-    {
-        const QList<QMdiSubWindow*> w = m_glavni->Povrsina()->subWindowList();
-        return w.size() == 1 ? qobject_cast<ZnakoviTest*>(w.front()->widget()) : nullptr;
-    }
+    void Otvori() { Komanda(m_glavni.get(), QStringLiteral("TestSaZnakovima")); }
+    ZnakoviTest* Otvoren() const { return JedinoOtvoren<ZnakoviTest>(m_glavni.get()); }
 
     // Sign records that cannot make a test, and what the message names below the general one.
     struct Neupotrebljivo {

@@ -8,8 +8,11 @@
 #include "content/Module2.h"
 #include "widgets/Progres.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -44,6 +47,23 @@ protected:
 
     // What a message says below the general one; empty when it does not start with it.
     static QString OpisPoruke(const QString& poruka);
+
+    // Chooses the main window's menu command `ime`; windows it closed are gone after.
+    static void Komanda(const QObject* glavni, const QString& ime)
+    {
+        if (QAction* komanda = Kontrola<QAction>(glavni, ime))
+            komanda->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The one window open in the main window's area when it is a T, else nullptr.
+    template <class T>
+    static T* JedinoOtvoren(const QObject* glavni)
+    {
+        const auto* povrsina = glavni->findChild<QMdiArea*>();
+        const QList<QMdiSubWindow*> w = povrsina ? povrsina->subWindowList() : QList<QMdiSubWindow*>();
+        return w.size() == 1 ? qobject_cast<T*>(w.front()->widget()) : nullptr;
+    }
 
     Fiksture::Izvori izvori;
     TestPomoc::Poruke poruke;
