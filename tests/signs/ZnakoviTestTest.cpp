@@ -413,12 +413,7 @@ TEST_F(TestZnakovaUGlavnom, ContentThatCannotBeLoadedGivesAMessageAndNoWindow)
             Otvori();
         }
         EXPECT_TRUE(m_glavni->Povrsina()->subWindowList().isEmpty());
-        ASSERT_EQ(poruke.Primljene().size(), pre + 1);
-        const QString opis = OpisPoruke(poruke.Primljene().last());
-        for (const QString& rec : s.reci)
-            EXPECT_TRUE(opis.contains(rec)) << poruke.Primljene().last().toStdString();
-        EXPECT_EQ(poruke.ProgresiPriPoruci().last(), 0) << "the message came over the progress window";
-        EXPECT_EQ(OtvoreniProgresi(), 0);
+        ProveriPoruku(pre, s.reci);
     }
     Otvori();
     EXPECT_NE(Otvoren(), nullptr);
@@ -439,12 +434,7 @@ TEST_F(TestZnakovaUGlavnom, ANewTestThatCannotBeLoadedClosesTheWindow)
             QTest::mouseClick(Kontrola<QPushButton>(t, "Command2"), Qt::LeftButton);
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_EQ(poruke.Primljene().size(), pre + 1);
-        const QString opis = OpisPoruke(poruke.Primljene().last());
-        for (const QString& rec : s.reci)
-            EXPECT_TRUE(opis.contains(rec)) << poruke.Primljene().last().toStdString();
-        EXPECT_EQ(poruke.ProgresiPriPoruci().last(), 0) << "the message came over the progress window";
-        EXPECT_EQ(OtvoreniProgresi(), 0);
+        ProveriPoruku(pre, s.reci);
         EXPECT_TRUE(m_glavni->Povrsina()->subWindowList().isEmpty());
     }
 }

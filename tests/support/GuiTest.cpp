@@ -53,3 +53,13 @@ QString GuiTest::OpisPoruke(const QString& poruka)
 {
     return poruka.startsWith(Module1::PorukaGreske) ? poruka.mid(Module1::PorukaGreske.size()).trimmed() : QString();
 }
+
+void GuiTest::ProveriPoruku(qsizetype pre, const QStringList& reci)
+{
+    ASSERT_EQ(poruke.Primljene().size(), pre + 1);
+    const QString opis = OpisPoruke(poruke.Primljene().last());
+    for (const QString& rec : reci)
+        EXPECT_TRUE(opis.contains(rec)) << poruke.Primljene().last().toStdString();
+    EXPECT_EQ(poruke.ProgresiPriPoruci().last(), 0) << "the message came over the progress window";
+    EXPECT_EQ(OtvoreniProgresi(), 0);
+}

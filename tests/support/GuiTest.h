@@ -48,6 +48,10 @@ protected:
     // What a message says below the general one; empty when it does not start with it.
     static QString OpisPoruke(const QString& poruka);
 
+    // Exactly one message came since there were `pre`: the general one with a description
+    // that names every word of `reci` below it, shown with no progress window open.
+    void ProveriPoruku(qsizetype pre, const QStringList& reci);
+
     // Chooses the main window's menu command `ime`; windows it closed are gone after.
     static void Komanda(const QObject* glavni, const QString& ime)
     {
