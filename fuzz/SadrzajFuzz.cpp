@@ -56,9 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* podaci, size_t velicina)
         f.write(bajtovi);
     }
     try {
-        int redniBroj = 0;
         for (const Banka& b : SveBanke(izvori.folder.path()))
-            ZapisiFajl(b, redniBroj);
+            ZapisiFajl(b);
     } catch (const Greska&) {
     }
     QFile f(izvori.Put(banka));
