@@ -52,7 +52,7 @@ protected:
         izvori.Postavi(4, {Fiksture::Zapis(401, {"132", "1"}), Fiksture::Zapis(402, {"21", "2"})});
         skladiste = std::make_unique<Skladiste>(dir.filePath(QStringLiteral("napredak.sqlite")));
         ASSERT_TRUE(skladiste->Otvoreno());
-        glavni = new Karuvel(Seme());  // deleted with the other windows after the test
+        glavni = new Karuvel(Seme());  // deleted in TearDown
         glavni->PostaviNapredak(skladiste.get());
         glavni->show();
     }

@@ -77,7 +77,8 @@ protected:
     void SetUp() override
     {
         Module1::PostaviIzvor({});  // the program's own content
-        glavni = new Karuvel(Seme());  // deleted with the other windows after the test
+        glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
+        glavni->setAttribute(Qt::WA_DeleteOnClose);
         glavni->show();
         QApplication::setActiveWindow(glavni);
         ASSERT_TRUE(QTest::qWaitForWindowActive(glavni));

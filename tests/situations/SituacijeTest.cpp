@@ -350,7 +350,8 @@ TEST_F(SituacijeTest, NeuspesiUcitavanja)
         { "missing picture", Banka(20, "Pitanje", 99), 20,
             QStringLiteral("Resource with identifier '99' of type 'SITUACIJA' not found") },
     };
-    auto* glavni = new Karuvel(Seme());  // deleted with the other windows after the test
+    auto* glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
+    glavni->setAttribute(Qt::WA_DeleteOnClose);
     glavni->show();
     for (const auto& s : slucajevi) {
         if (s.banka)
@@ -383,7 +384,8 @@ TEST_F(SituacijeTest, NeuspesiUcitavanja)
 
 TEST_F(SituacijeTest, KomandaGlavnogProzoraIGreskaKodNovogTesta)
 {
-    auto* glavni = new Karuvel(Seme());  // deleted with the other windows after the test
+    auto* glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
+    glavni->setAttribute(Qt::WA_DeleteOnClose);
     glavni->show();
     QMdiArea* mdi = glavni->Povrsina();
     QAction* komanda = Kontrola<QAction>(glavni, "SituacijeP");

@@ -366,7 +366,8 @@ protected:
     void SetUp() override
     {
         TeorijaTest::SetUp();
-        glavni = new Karuvel(Seme());  // deleted with the other windows after the test
+        glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
+        glavni->setAttribute(Qt::WA_DeleteOnClose);
         glavni->show();
     }
 
