@@ -187,7 +187,8 @@ bool Skladiste::UpisiOdgovore(qint64 provera, qint64 ispit, Napredak::Aktivnost 
     return true;
 }
 
-bool Skladiste::ZapisiProveru(const Napredak::Provera& provera)
+bool Skladiste::UpisiSaOdgovorima(const QString& upit, const QVariantList& vrednosti,
+    const std::function<bool(qint64 red)>& odgovori)
 {
     if (!m_otvoreno)
         return false;
@@ -196,22 +197,11 @@ bool Skladiste::ZapisiProveru(const Napredak::Provera& provera)
         Neuspeh(db.lastError().text());
         return false;
     }
-    const qint64 vreme = Vreme(provera.vreme);
-    int tacnih = 0;
-    for (const Napredak::Odgovor& o : provera.odgovori)
-        tacnih += o.tacno ? 1 : 0;
     QSqlQuery q(db);
-    bool uspeh = q.prepare(QStringLiteral("INSERT INTO provera(vreme, aktivnost, kategorija, tacnih, ukupno) VALUES(?, ?, ?, ?, ?)"));
-    if (uspeh) {
-        q.bindValue(0, vreme);
-        q.bindValue(1, static_cast<int>(provera.aktivnost));
-        q.bindValue(2, Kategorija(provera.kategorija));
-        q.bindValue(3, tacnih);
-        q.bindValue(4, static_cast<int>(provera.odgovori.size()));
-        uspeh = q.exec();
-    }
-    uspeh = uspeh
-        && UpisiOdgovore(q.lastInsertId().toLongLong(), 0, provera.aktivnost, provera.kategorija, vreme, provera.odgovori);
+    bool uspeh = q.prepare(upit);
+    for (int i = 0; uspeh && i < vrednosti.size(); ++i)
+        q.bindValue(i, vrednosti[i]);
+    uspeh = uspeh && q.exec() && odgovori(q.lastInsertId().toLongLong());
     if (!uspeh || !db.commit()) {
         Neuspeh(q.lastError().isValid() ? q.lastError().text() : db.lastError().text());
         db.rollback();
@@ -220,34 +210,30 @@ bool Skladiste::ZapisiProveru(const Napredak::Provera& provera)
     return true;
 }
 
+bool Skladiste::ZapisiProveru(const Napredak::Provera& provera)
+{
+    const qint64 vreme = Vreme(provera.vreme);
+    int tacnih = 0;
+    for (const Napredak::Odgovor& o : provera.odgovori)
+        tacnih += o.tacno ? 1 : 0;
+    return UpisiSaOdgovorima(
+        QStringLiteral("INSERT INTO provera(vreme, aktivnost, kategorija, tacnih, ukupno) VALUES(?, ?, ?, ?, ?)"),
+        { vreme, static_cast<int>(provera.aktivnost), Kategorija(provera.kategorija), tacnih,
+            static_cast<int>(provera.odgovori.size()) },
+        [&](qint64 red) {
+            return UpisiOdgovore(red, 0, provera.aktivnost, provera.kategorija, vreme, provera.odgovori);
+        });
+}
+
 bool Skladiste::ZapisiIspit(const Napredak::Ispit& ispit)
 {
-    if (!m_otvoreno)
-        return false;
-    QSqlDatabase db = QSqlDatabase::database(m_veza, false);
-    if (!db.transaction()) {
-        Neuspeh(db.lastError().text());
-        return false;
-    }
     const qint64 vreme = Vreme(ispit.vreme);
-    QSqlQuery q(db);
-    bool uspeh = q.prepare(QStringLiteral("INSERT INTO ispit(vreme, kategorija, bodovi, najvise, polozen) VALUES(?, ?, ?, ?, ?)"));
-    if (uspeh) {
-        q.bindValue(0, vreme);
-        q.bindValue(1, Kategorija(ispit.kategorija));
-        q.bindValue(2, ispit.bodovi);
-        q.bindValue(3, ispit.najvise);
-        q.bindValue(4, ispit.polozen ? 1 : 0);
-        uspeh = q.exec();
-    }
-    uspeh = uspeh
-        && UpisiOdgovore(0, q.lastInsertId().toLongLong(), Napredak::Aktivnost::Ispit, ispit.kategorija, vreme, ispit.odgovori);
-    if (!uspeh || !db.commit()) {
-        Neuspeh(q.lastError().isValid() ? q.lastError().text() : db.lastError().text());
-        db.rollback();
-        return false;
-    }
-    return true;
+    return UpisiSaOdgovorima(
+        QStringLiteral("INSERT INTO ispit(vreme, kategorija, bodovi, najvise, polozen) VALUES(?, ?, ?, ?, ?)"),
+        { vreme, Kategorija(ispit.kategorija), ispit.bodovi, ispit.najvise, ispit.polozen ? 1 : 0 },
+        [&](qint64 red) {
+            return UpisiOdgovore(0, red, Napredak::Aktivnost::Ispit, ispit.kategorija, vreme, ispit.odgovori);
+        });
 }
 
 bool Skladiste::Obrisi()

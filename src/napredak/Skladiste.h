@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QVariantList>
+#include <functional>
+
 #include "napredak/Zapis.h"
 
 #include <QString>
@@ -61,6 +64,9 @@ private:
     bool UpisiOdgovore(qint64 provera, qint64 ispit, Napredak::Aktivnost aktivnost, const QByteArray& kategorija,
         qint64 vreme, const std::vector<Napredak::Odgovor>& odgovori);
     void Neuspeh(const QString& sta);
+    // Inserts one row (a check or an exam) and then its answers, all in one transaction.
+    bool UpisiSaOdgovorima(const QString& upit, const QVariantList& vrednosti,
+        const std::function<bool(qint64 red)>& odgovori);
 
     QString m_put;
     QString m_veza;  // name of this store's connection
