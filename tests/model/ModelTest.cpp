@@ -1,4 +1,5 @@
 // The test model: cycles, composed tests, answers and verdicts, on banks made here.
+#include "Banke.h"
 #include "content/Kriptovanje.h"
 #include "model/Ciklus.h"
 #include "model/TestPitanja.h"
@@ -13,31 +14,9 @@ using Module1::Greska;
 
 namespace {
 
-QByteArray Sifra(qint16 kljuc, const QByteArray& tekst)
-{
-    return Kriptovanje::Enkriptuj(Kriptovanje::KljucniTekst(kljuc), tekst);
-}
-
-// n questions "p<i>" with answers "p<i> a<1..3>", the correct one (i % 3) + 1, picture i.
-Module1::BankaPitanja Pitanja(int n)
-{
-    Module1::BankaPitanja b;
-    for (int i = 1; i <= n; ++i) {
-        const qint16 k = qint16(100 + i);
-        const QByteArray p = "p" + QByteArray::number(i);
-        b.zapisi.push_back({ Sifra(k, p), { Sifra(k, p + " a1"), Sifra(k, p + " a2"), Sifra(k, p + " a3") },
-            Sifra(k, QByteArray::number(i % 3 + 1)), Sifra(k, QByteArray::number(i)), k });
-    }
-    return b;
-}
-
-Module1::BankaZnakova Znakovi(int n)
-{
-    Module1::BankaZnakova b;
-    for (int i = 1; i <= n; ++i)
-        b.zapisi.push_back({ Sifra(qint16(i), "znak " + QByteArray::number(i)), Sifra(qint16(i), QByteArray::number(i)), qint16(i) });
-    return b;
-}
+using Banke::Pitanja;
+using Banke::Sifra;
+using Banke::Znakovi;
 
 Module1::BankaRaskrsnica Raskrsnice(const std::vector<QByteArray>& resenja)
 {
