@@ -14,6 +14,7 @@
 #include "theory/Teorija.h"
 #include "widgets/Izgled.h"
 #include "widgets/Poruke.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -65,6 +66,9 @@ Karuvel::Karuvel(Module2::Generator generator, QWidget* parent)
     m_mdi->setObjectName(QStringLiteral("MDIForm"));
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &Karuvel::Aktiviran);
+    // A window larger than the area (a small screen, a large scale factor, a zoom) scrolls.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // The result of a check is shown below the activity window, never over its controls;
     // the line is there while an activity window is, so the splash keeps the whole area.
@@ -208,6 +212,8 @@ void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& nas
         Poruke::Greska(this, greska.ZaKorisnika());
         return;
     }
+    prozor->Zum()->Postavi(Uvelicanje::Sacuvano());
+    prozor->DrziObim();
     connect(prozor.get(), &Prozor::Rezultat, m_rezultat, &QLabel::setText);
     statusBar()->show();
     QMdiSubWindow* podprozor = m_mdi->addSubWindow(prozor.get());

@@ -115,17 +115,10 @@ int Panel::Tocak(int vrednost, int maksimum, double d)
 
 void Panel::Okreni(int ugao)
 {
-    if (ugao == 0)
-        return;
-    // A turn the other way starts afresh.
-    if ((m_ostatak > 0 && ugao < 0) || (m_ostatak < 0 && ugao > 0))
-        m_ostatak = 0;
-    m_ostatak += ugao;
-    while (std::abs(m_ostatak) >= Zubac) {
-        const int zubac = m_ostatak > 0 ? Zubac : -Zubac;
-        m_ostatak -= zubac;
+    const int zupci = m_zupci.Dodaj(ugao);
+    const int zubac = zupci > 0 ? Zubac : -Zubac;
+    for (int i = 0; i < std::abs(zupci); ++i)
         Pomeri(Tocak(m_vscroll->value(), m_vscroll->maximum(), zubac));
-    }
 }
 
 void Panel::Pomeri(int vrednost)

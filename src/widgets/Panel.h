@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Zupci.h"
+
 #include <QObject>
 
 class QScrollBar;
@@ -15,7 +17,7 @@ class Panel : public QObject {
     Q_OBJECT
 public:
     // Pixels per wheel notch; one notch moves the content by as many pixels.
-    static constexpr int Zubac = 120;
+    static constexpr int Zubac = Zupci::Zubac;
     static constexpr int Korak = 20;    // arrow step
     static constexpr int Strana = 200;  // page step
 
@@ -65,7 +67,7 @@ public:
     // d = 120; the rest waits for the next event. A change of direction drops the rest.
     void Okreni(int ugao);
     // Rotation received but not yet a whole notch (for tests).
-    int Ostatak() const { return m_ostatak; }
+    int Ostatak() const { return m_zupci.Ostatak(); }
 
 protected:
     bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
@@ -77,5 +79,5 @@ private:
     QWidget* m_picture = nullptr;
     QWidget* m_frame = nullptr;
     QScrollBar* m_vscroll = nullptr;
-    int m_ostatak = 0;
+    Zupci m_zupci;
 };

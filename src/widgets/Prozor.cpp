@@ -6,12 +6,36 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QWheelEvent>
 
 Prozor::Prozor(QWidget* parent)
     : QWidget(parent)
     , m_zum(new Uvelicanje(this))
 {
+    connect(m_zum, &Uvelicanje::Promenjeno, this, &Prozor::DrziObim);
+}
+
+QSize Prozor::Obim() const
+{
+    QRect obim;
+    for (QObject* o : children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && !w->isWindow() && !w->isHidden())
+            obim |= w->geometry();
+    }
+    return obim.isEmpty() ? QSize() : QSize(obim.right() + 1, obim.bottom() + 1);
+}
+
+void Prozor::DrziObim()
+{
+    setMinimumSize(Obim());
+    // A maximised child takes the whole area, and the area scrolls when that is not enough.
+    auto* podprozor = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!podprozor || !podprozor->isMaximized() || !podprozor->mdiArea())
+        return;
+    podprozor->resize(podprozor->mdiArea()->viewport()->size().expandedTo(podprozor->minimumSizeHint()));
 }
 
 void Prozor::ObjaviRezultat(const Presuda& presuda, const QString& jedinica)
@@ -91,4 +115,14 @@ void Prozor::keyPressEvent(QKeyEvent* dogadjaj)
         }
     }
     QWidget::keyPressEvent(dogadjaj);
+}
+
+void Prozor::wheelEvent(QWheelEvent* dogadjaj)
+{
+    if (!(dogadjaj->modifiers() & Qt::ControlModifier)) {
+        QWidget::wheelEvent(dogadjaj);
+        return;
+    }
+    m_zum->Okreni(dogadjaj->angleDelta().y());
+    dogadjaj->accept();
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QWheelEvent;
 class QLabel;
 class QMainWindow;
 class QPushButton;
@@ -43,8 +44,14 @@ public:
     using Zapisnik = std::function<void(const std::vector<Napredak::Odgovor>&)>;
     void PostaviZapisnik(Zapisnik zapisnik) { m_zapisnik = std::move(zapisnik); }
 
-    // The window's zoom (Ctrl++, Ctrl+-, Ctrl+0).
+    // The window's zoom (Ctrl++, Ctrl+-, Ctrl+0; Ctrl+wheel where no panel takes the wheel).
     Uvelicanje* Zum() const { return m_zum; }
+
+    // The room the window's controls take: from its corner to the far edges of the farthest.
+    QSize Obim() const;
+    // The window never gets smaller than its controls: where the main window's area is
+    // smaller, the area scrolls instead of cutting the window off. Follows the zoom.
+    void DrziObim();
 
 signals:
     // The outcome of the last check as one line for the main window ("Tačno 7 od 10"), or an
@@ -76,6 +83,7 @@ protected:
     // button's tooltip names it, its caption stays.
     void Taster(QPushButton* dugme, const QKeySequence& taster);
     void keyPressEvent(QKeyEvent* dogadjaj) override;
+    void wheelEvent(QWheelEvent* dogadjaj) override;
 
 private:
     Zapisnik m_zapisnik;

@@ -14,6 +14,14 @@ int Puta(int v, double f)
 {
     return static_cast<int>(std::lround(v * f));
 }
+
+// The zoom kept in the settings, read once.
+int& Zapamceno()
+{
+    static int procenat = std::clamp(QSettings().value(Kljuc, Uvelicanje::Najmanje).toInt(),
+        Uvelicanje::Najmanje, Uvelicanje::Najvise);
+    return procenat;
+}
 }
 
 Uvelicanje::Uvelicanje(QWidget* prozor)
@@ -24,18 +32,27 @@ Uvelicanje::Uvelicanje(QWidget* prozor)
 
 int Uvelicanje::Sacuvano()
 {
-    return std::clamp(QSettings().value(Kljuc, Najmanje).toInt(), Najmanje, Najvise);
+    return Zapamceno();
 }
 
 void Uvelicanje::Postavi(int procenat)
 {
     procenat = std::clamp(procenat, Najmanje, Najvise);
-    QSettings().setValue(Kljuc, procenat);
+    if (procenat != Zapamceno()) {
+        Zapamceno() = procenat;
+        QSettings().setValue(Kljuc, procenat);
+    }
     if (procenat == m_procenat)
         return;
     if (m_procenat == Najmanje)
         Zapamti();
     Primeni(procenat);
+}
+
+void Uvelicanje::Okreni(int ugao)
+{
+    if (const int zupci = m_zupci.Dodaj(ugao))
+        Postavi(m_procenat + zupci * Korak);
 }
 
 void Uvelicanje::UDizajnu(const std::function<void()>& izmena)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/Zupci.h"
+
 #include <QFont>
 #include <QObject>
 #include <QPixmap>
@@ -30,6 +32,10 @@ public:
     void Postavi(int procenat);
     void Uvecaj() { Postavi(m_procenat + Korak); }
     void Umanji() { Postavi(m_procenat - Korak); }
+    // A turn of the wheel by ugao eighths of a degree (120 per notch, as
+    // QWheelEvent::angleDelta): one step per notch, away from the user enlarges. Finer
+    // wheels add up to whole notches.
+    void Okreni(int ugao);
 
     // Runs izmena with the window at its design size, then returns to the zoom, with the
     // design values taken afresh.
@@ -56,5 +62,6 @@ private:
 
     QWidget* m_prozor;
     int m_procenat = Najmanje;
+    Zupci m_zupci;
     std::vector<Dizajn> m_dizajn;
 };

@@ -1,0 +1,152 @@
+// Every activity window on the screen it is given (ctest runs this program on a 1920 x 1080
+// screen, with and without a scale factor of 2): at the design size and zoomed to 200 %,
+// every control of the window can be brought into view, by the main window's area scrolling
+// where the window is larger than the area, and nothing scrolls where it fits.
+#include "GuiTest.h"
+#include "shell/Karuvel.h"
+#include "widgets/Prozor.h"
+#include "widgets/Uvelicanje.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Obim : public GuiTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override
+    {
+        Module1::PostaviIzvor({});  // the program's own content
+        glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
+        glavni->setAttribute(Qt::WA_DeleteOnClose);
+        glavni->showMaximized();
+        QApplication::setActiveWindow(glavni);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(glavni));
+    }
+
+    Prozor* Otvori()
+    {
+        Komanda(glavni, QLatin1String(GetParam()));
+        QMdiSubWindow* pod = glavni->Povrsina()->activeSubWindow();
+        auto* prozor = pod ? qobject_cast<Prozor*>(pod->widget()) : nullptr;
+        EXPECT_TRUE(prozor) << GetParam();
+        if (prozor)
+            QApplication::setActiveWindow(glavni);
+        QCoreApplication::processEvents();
+        return prozor;
+    }
+
+    // The controls of the window in the area's viewport: what of them lies on the window
+    // (a design may let an edge stick out above it).
+    QRect Sadrzaj(const Prozor* prozor) const
+    {
+        QRect sadrzaj;
+        for (const QWidget* w : prozor->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isWindow() && w->isVisible())
+                sadrzaj |= w->geometry() & QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        return sadrzaj.translated(prozor->mapTo(Povrsina()->viewport(), QPoint(0, 0)));
+    }
+
+    QMdiArea* Povrsina() const { return glavni->Povrsina(); }
+
+    // Brings the far corner of the area into view and checks that every control has been
+    // within reach: none before the start, none beyond the end.
+    void ProveriDoseg(const Prozor* prozor, const char* kada)
+    {
+        QScrollBar* h = Povrsina()->horizontalScrollBar();
+        QScrollBar* v = Povrsina()->verticalScrollBar();
+        h->setValue(0);
+        v->setValue(0);
+        const QRect sadrzaj = Sadrzaj(prozor);
+        const QSize pogled = Povrsina()->viewport()->size();
+        SCOPED_TRACE(std::string(GetParam()) + " " + kada);
+        EXPECT_GE(sadrzaj.left(), 0);
+        EXPECT_GE(sadrzaj.top(), 0);
+        EXPECT_LE(sadrzaj.right() + 1, pogled.width() + (h->isVisible() ? h->maximum() : 0));
+        EXPECT_LE(sadrzaj.bottom() + 1, pogled.height() + (v->isVisible() ? v->maximum() : 0));
+
+        // Scrolled to the end, the farthest corner of the controls is in view.
+        h->setValue(h->maximum());
+        v->setValue(v->maximum());
+        const QRect kraj = Sadrzaj(prozor);
+        EXPECT_TRUE(QRect(QPoint(0, 0), pogled).contains(kraj.bottomRight()))
+            << "the farthest corner " << kraj.right() << "," << kraj.bottom() << " outside "
+            << pogled.width() << " x " << pogled.height();
+        h->setValue(0);
+        v->setValue(0);
+    }
+
+    Karuvel* glavni = nullptr;
+};
+
+TEST_P(Obim, EveryControlCanBeScrolledIntoViewAtTheDesignSizeAndAt200Percent)
+{
+    Prozor* prozor = Otvori();
+    ASSERT_TRUE(prozor);
+    ASSERT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najmanje);
+    ProveriDoseg(prozor, "at 100 %");
+    // On a full-HD screen at the scale of 1 the design fits: nothing scrolls.
+    if (prozor->screen()->geometry().height() >= 1080) {
+        EXPECT_FALSE(Povrsina()->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(Povrsina()->verticalScrollBar()->isVisible());
+    }
+
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(prozor, Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najvise);
+    QCoreApplication::processEvents();
+    ProveriDoseg(prozor, "at 200 %");
+    EXPECT_TRUE(Povrsina()->verticalScrollBar()->isVisible());
+
+    // The zoom is kept: the next window of the same kind opens at it.
+    Otvori();
+    prozor = qobject_cast<Prozor*>(Povrsina()->activeSubWindow()->widget());
+    ASSERT_TRUE(prozor);
+    EXPECT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najvise);
+    ProveriDoseg(prozor, "opened at 200 %");
+
+    // Back at the design size the area scrolls no more than the design itself needs.
+    QTest::keyClick(prozor, Qt::Key_0, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najmanje);
+    ProveriDoseg(prozor, "back at 100 %");
+    if (prozor->screen()->geometry().height() >= 1080)
+        EXPECT_FALSE(Povrsina()->verticalScrollBar()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Aktivnosti, Obim,
+    ::testing::Values("Znak_1", "TestSaZnakovima", "TeorijaB", "SituacijeP", "RaskrsniceP", "IspitB"),
+    [](const auto& info) { return std::string(info.param); });
+
+// Ctrl with the wheel zooms a window that has no scrolling panel of its own: a notch a step.
+TEST_F(Obim, CtrlWheelZoomsAWindowWithoutAPanel)
+{
+    Komanda(glavni, QStringLiteral("RaskrsniceP"));
+    auto* prozor = qobject_cast<Prozor*>(Povrsina()->activeSubWindow()->widget());
+    ASSERT_TRUE(prozor);
+    auto tocak = [&](int ugao, Qt::KeyboardModifiers mod) {
+        const QPointF mesto(10, 10);
+        QWheelEvent dogadjaj(mesto, prozor->mapToGlobal(mesto), {}, { 0, ugao }, Qt::NoButton, mod,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(prozor, &dogadjaj);
+    };
+    tocak(120, Qt::ControlModifier);
+    EXPECT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najmanje + Uvelicanje::Korak);
+    tocak(60, Qt::ControlModifier);
+    EXPECT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najmanje + Uvelicanje::Korak);
+    tocak(60, Qt::ControlModifier);
+    EXPECT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najmanje + 2 * Uvelicanje::Korak);
+    tocak(-240, Qt::ControlModifier);
+    EXPECT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najmanje);
+    tocak(120, Qt::NoModifier);
+    EXPECT_EQ(prozor->Zum()->Procenat(), Uvelicanje::Najmanje);
+}
+
+}  // namespace
