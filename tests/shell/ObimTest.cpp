@@ -8,6 +8,7 @@
 #include "widgets/Uvelicanje.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -56,6 +57,18 @@ protected:
 
     QMdiArea* Povrsina() const { return glavni->Povrsina(); }
 
+    // With KARUVEL_SNIMCI naming a folder, the main window is saved there as it is checked.
+    void Snimi(const char* kada) const
+    {
+        const QString fascikla = qEnvironmentVariable("KARUVEL_SNIMCI");
+        if (fascikla.isEmpty())
+            return;
+        const QSize ekran = glavni->screen()->size();
+        glavni->grab().save(QStringLiteral("%1/%2-%3x%4-x%5-%6.png").arg(fascikla, QLatin1String(GetParam()))
+                                .arg(ekran.width()).arg(ekran.height()).arg(glavni->devicePixelRatio())
+                                .arg(QString::fromLatin1(kada).remove(QLatin1Char(' ')).remove(QLatin1Char('%'))));
+    }
+
     // Brings the far corner of the area into view and checks that every control has been
     // within reach: none before the start, none beyond the end.
     void ProveriDoseg(const Prozor* prozor, const char* kada)
@@ -67,6 +80,7 @@ protected:
         const QRect sadrzaj = Sadrzaj(prozor);
         const QSize pogled = Povrsina()->viewport()->size();
         SCOPED_TRACE(std::string(GetParam()) + " " + kada);
+        Snimi(kada);
         EXPECT_GE(sadrzaj.left(), 0);
         EXPECT_GE(sadrzaj.top(), 0);
         EXPECT_LE(sadrzaj.right() + 1, pogled.width() + (h->isVisible() ? h->maximum() : 0));
