@@ -22,6 +22,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QScrollBar>
 #include <QStatusBar>
 
 #include <map>
@@ -69,6 +71,11 @@ Karuvel::Karuvel(Module2::Generator generator, QWidget* parent)
     // A window larger than the area (a small screen, a large scale factor, a zoom) scrolls.
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Queued, so that a window's own scrolling panel has brought the control into its view first.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* novi) {
+        if (novi && m_mdi->viewport()->isAncestorOf(novi))
+            QMetaObject::invokeMethod(this, [this, k = QPointer<QWidget>(novi)] { PrikaziFokus(k); }, Qt::QueuedConnection);
+    });
 
     // The result of a check is shown below the activity window, never over its controls;
     // the line is there while an activity window is, so the splash keeps the whole area.
@@ -237,6 +244,33 @@ void Karuvel::Aktiviran(QMdiSubWindow* podprozor)
     m_aktivan = podprozor;
     if (auto* p = qobject_cast<Prozor*>(podprozor->widget()))
         p->Form_Activate();
+}
+
+void Karuvel::PrikaziFokus(QWidget* kontrola)
+{
+    if (!kontrola || !kontrola->hasFocus())
+        return;
+    // What of the control its parents let be seen, in the area's viewport.
+    QRect mesto = kontrola->rect();
+    const QWidget* w = kontrola;
+    for (; w->parentWidget() != m_mdi->viewport(); w = w->parentWidget())
+        mesto = mesto.translated(w->pos()) & w->parentWidget()->rect();
+    mesto.translate(w->pos());
+    if (mesto.isEmpty())
+        return;
+    const QRect pogled = m_mdi->viewport()->rect();
+    // The far edge into view, then the near one, so that a control larger than the view
+    // shows its start.
+    auto pomeri = [](QScrollBar* traka, int pocetak, int kraj, int pocetakPogleda, int krajPogleda) {
+        int pomak = 0;
+        if (kraj > krajPogleda)
+            pomak = kraj - krajPogleda;
+        if (pocetak - pomak < pocetakPogleda)
+            pomak = pocetak - pocetakPogleda;
+        traka->setValue(traka->value() + pomak);
+    };
+    pomeri(m_mdi->horizontalScrollBar(), mesto.left(), mesto.right(), pogled.left(), pogled.right());
+    pomeri(m_mdi->verticalScrollBar(), mesto.top(), mesto.bottom(), pogled.top(), pogled.bottom());
 }
 
 void Karuvel::Znak_Click(int index)

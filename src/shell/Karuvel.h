@@ -72,6 +72,8 @@ private:
     void Zapisi(const Belezenje& belezenje, const std::vector<Napredak::Odgovor>& odgovori);
     void PrijaviNapredak();
     void Aktiviran(QMdiSubWindow* podprozor);
+    // Scrolls the area so that a control of a window in it that took the focus is in view.
+    void PrikaziFokus(QWidget* kontrola);
     // A generator of its own for the next window, drawn from the program's.
     Module2::Generator NoviGenerator();
 

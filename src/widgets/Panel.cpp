@@ -1,6 +1,8 @@
 #include "widgets/Panel.h"
 
 #include "widgets/Izgled.h"
+#include "widgets/Prozor.h"
+#include "widgets/Uvelicanje.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -43,6 +45,13 @@ Panel::Panel(QWidget* prozor, int vrhTrake, int visinaSadrzaja)
     // Every change of the value, the drag of the thumb included, moves the content.
     connect(m_vscroll, &QScrollBar::valueChanged, this, [this](int v) { m_frame->move(0, -v); });
 
+    // A zoom leaves the viewport at the screen's measure; the scroll range follows the content.
+    if (auto* p = qobject_cast<Prozor*>(prozor)) {
+        connect(p->Zum(), &Uvelicanje::Promenjeno, this, [this, p] {
+            Postavi();
+            p->DrziObim();
+        });
+    }
     prozor->installEventFilter(this);
     m_vscroll->installEventFilter(this);
     Izgled::Fokus(m_vscroll);

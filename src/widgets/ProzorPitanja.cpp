@@ -48,8 +48,6 @@ ProzorPitanja::ProzorPitanja(const Oblik& oblik, TestPitanja test, QWidget* pare
         m_okviri.push_back(okvir);
     }
     PitanjeOkvir::StockSlike(this);
-    // The viewport keeps to the screen whatever the zoom; the scroll range follows.
-    connect(Zum(), &Uvelicanje::Promenjeno, m_panel, [this] { m_panel->Postavi(); });
 }
 
 Module1::Greska ProzorPitanja::Ucitaj()

@@ -57,6 +57,16 @@ protected:
 
     QMdiArea* Povrsina() const { return glavni->Povrsina(); }
 
+    // What of a control of the window its parents let be seen (a panel shows a part of its
+    // content; a design may let an edge stick out above the window), in the area's viewport.
+    QRect Vidljivo(const QWidget* kontrola, const Prozor* prozor) const
+    {
+        QRect mesto = kontrola->rect();
+        for (const QWidget* w = kontrola; w != prozor; w = w->parentWidget())
+            mesto = mesto.translated(w->pos()) & w->parentWidget()->rect();
+        return mesto.translated(prozor->mapTo(Povrsina()->viewport(), QPoint(0, 0)));
+    }
+
     // With KARUVEL_SNIMCI naming a folder, the main window is saved there as it is checked.
     void Snimi(const char* kada) const
     {
@@ -138,6 +148,30 @@ TEST_P(Obim, EveryControlCanBeScrolledIntoViewAtTheDesignSizeAndAt200Percent)
 INSTANTIATE_TEST_SUITE_P(Aktivnosti, Obim,
     ::testing::Values("Znak_1", "TestSaZnakovima", "TeorijaB", "SituacijeP", "RaskrsniceP", "IspitB"),
     [](const auto& info) { return std::string(info.param); });
+
+// Tab through a zoomed window: the area keeps the control with the focus in view.
+TEST_P(Obim, TheFocusedControlIsScrolledIntoView)
+{
+    Prozor* prozor = Otvori();
+    ASSERT_TRUE(prozor);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(prozor, Qt::Key_Plus, Qt::ControlModifier);
+    const QRect pogled = Povrsina()->viewport()->rect();
+    for (int i = 0; i < 25; ++i) {
+        QWidget* fokus = QApplication::focusWidget();
+        ASSERT_TRUE(fokus);
+        QTest::keyClick(fokus, Qt::Key_Tab);
+        fokus = QApplication::focusWidget();
+        ASSERT_TRUE(fokus);
+        QCoreApplication::processEvents();
+        const QRect mesto = Vidljivo(fokus, prozor);
+        EXPECT_TRUE(pogled.contains(mesto.topLeft())
+            && (pogled.contains(mesto.bottomRight()) || mesto.height() > pogled.height() || mesto.width() > pogled.width()))
+            << GetParam() << ": " << fokus->objectName().toStdString() << " at " << mesto.x() << "," << mesto.y()
+            << " " << mesto.width() << " x " << mesto.height();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
+}
 
 // Ctrl with the wheel zooms a window that has no scrolling panel of its own: a notch a step.
 TEST_F(Obim, CtrlWheelZoomsAWindowWithoutAPanel)
