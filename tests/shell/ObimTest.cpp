@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -129,7 +130,8 @@ TEST_P(Obim, EveryControlCanBeScrolledIntoViewAtTheDesignSizeAndAt200Percent)
     ProveriDoseg(prozor, "at 200 %");
     EXPECT_TRUE(Povrsina()->verticalScrollBar()->isVisible());
 
-    // The zoom is kept: the next window of the same kind opens at it.
+    // The zoom is kept: in the settings for the next start, and the next window opens at it.
+    EXPECT_EQ(QSettings().value(QStringLiteral("Izgled/Uvelicanje")).toInt(), Uvelicanje::Najvise);
     Otvori();
     prozor = qobject_cast<Prozor*>(Povrsina()->activeSubWindow()->widget());
     ASSERT_TRUE(prozor);
