@@ -131,8 +131,9 @@ TEST_F(IspitTest, AllWrongByMouseFailsWithZeroAndReviewsEveryMistake)
         }
         auto* slika = greska->findChild<QLabel*>("Slika");
         EXPECT_EQ(slika != nullptr, p.slika != 0);
-        if (slika)
+        if (slika) {
             EXPECT_FALSE(slika->pixmap().isNull());
+        }
     }
 }
 
@@ -221,8 +222,9 @@ TEST_F(IspitTest, KeyboardMovesChoosesAndEveryControlHasAName)
         EXPECT_EQ(w->objectName(), ime);
     }
     for (QWidget* kontrola : ispit->findChildren<QWidget*>()) {
-        if (qobject_cast<QAbstractButton*>(kontrola) || qobject_cast<QLineEdit*>(kontrola))
+        if (qobject_cast<QAbstractButton*>(kontrola) || qobject_cast<QLineEdit*>(kontrola)) {
             EXPECT_FALSE(kontrola->accessibleName().isEmpty()) << kontrola->objectName().toStdString();
+        }
     }
 }
 

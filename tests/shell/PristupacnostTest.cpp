@@ -214,8 +214,9 @@ TEST_F(Pristupacnost, TheButtonsNameTheirKeysAndEnterClicksAFocusedButton)
     EXPECT_TRUE(provera->toolTip().contains(QStringLiteral("F5")));
     EXPECT_TRUE(novTest->toolTip().contains(QStringLiteral("F6")));
     for (QAction* a : glavni->findChildren<QAction*>()) {
-        if (!a->objectName().isEmpty())  // the program's menu items
+        if (!a->objectName().isEmpty()) {  // the program's menu items
             EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
+        }
     }
 
     TabDo(provera, true);
@@ -265,8 +266,9 @@ TEST_F(Pristupacnost, TheSignTestByKeysAlone)
     EXPECT_EQ(Izgled::Znak(polje(saOpisom)), QStringLiteral("✓"));
     EXPECT_EQ(Izgled::Znak(polje(drugi)), QStringLiteral("✓"));
     for (int j = 1; j <= 10; ++j) {
-        if (j != saOpisom && j != drugi)
+        if (j != saOpisom && j != drugi) {
             EXPECT_EQ(Izgled::Znak(polje(j)), t.Tacno(j - 1).isEmpty() ? QStringLiteral("✓") : QStringLiteral("✗")) << j;
+        }
     }
     Taster(Qt::Key_F6);
     EXPECT_FALSE(t.Provereno());
@@ -390,8 +392,9 @@ TEST_P(Citac, QuestionsAnswersMarksAndPicturesAfterTheCheckAndNoAnswerBefore)
             }
         }
         for (const auto& [ime, cvor] : stablo) {
-            if (!provereno)
+            if (!provereno) {
                 EXPECT_FALSE(cvor.ime.contains(QStringLiteral("tačan")) || cvor.opis.contains(QStringLiteral("tačan"))) << ime.toStdString();
+            }
         }
     };
     pregledaj(false);
@@ -450,8 +453,9 @@ TEST_F(Pristupacnost, TheSignTestTreeHidesTheAnswersUntilTheCheck)
                 EXPECT_TRUE(dugme->second.ime.isEmpty()) << "the answer of picture " << j << " is out";
             } else {
                 EXPECT_FALSE(dugme->second.ime.isEmpty());
-                if (!tacno.isEmpty())
+                if (!tacno.isEmpty()) {
                     EXPECT_TRUE(dugme->second.ime.endsWith(tacno));
+                }
             }
         }
         for (int i = 1; i <= 8; ++i) {
