@@ -30,6 +30,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The splash keeps its size: Ctrl with the wheel does not zoom it.
+    void wheelEvent(QWheelEvent* event) override { QWidget::wheelEvent(event); }
 
 private:
     QImage m_pozadina;
