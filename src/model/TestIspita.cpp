@@ -63,11 +63,13 @@ Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
             p.vrsta = vrsta;
             p.poeni = deo.poeni;
             p.zapis = q;
+            p.kljuc = zapis.kljuc;
             p.tekst = Kriptovanje::Dekriptuj(kljuc, zapis.pitanje);
             const int tacan = Module1::Broj(Kriptovanje::Dekriptuj(kljuc, zapis.tacan)).value_or(0) - 1;
             const std::vector<int> redosled = *Module2::SlucajniOdgovori(m_generator, 0, 2, 3);
             for (std::size_t j = 0; j < 3; ++j) {
                 p.odgovori[j] = Kriptovanje::Dekriptuj(kljuc, zapis.odgovori[static_cast<std::size_t>(redosled[j])]);
+                p.izvorni[j] = redosled[j];
                 if (redosled[j] == tacan)
                     p.tacan = static_cast<int>(j);
             }
@@ -97,6 +99,7 @@ Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
             p.vrsta = VrstaPitanja::Raskrsnica;
             p.poeni = deo.poeni;
             p.zapis = q;
+            p.kljuc = zapis.kljuc;
             p.tekst = Tekst::uCp1250(QStringLiteral("Upišite brojeve vozila redom kojim prolaze kroz raskrsnicu.")).value_or(QByteArray());
             p.resenje = Kriptovanje::Dekriptuj(kljuc, zapis.resenje).left(9);
             p.slika = Module1::Broj(Kriptovanje::Dekriptuj(kljuc, zapis.slika)).value_or(0);
@@ -125,6 +128,7 @@ Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
             p.vrsta = VrstaPitanja::Znak;
             p.poeni = deo.poeni;
             p.zapis = s;
+            p.kljuc = zapis.kljuc;
             p.tekst = Tekst::uCp1250(QStringLiteral("Šta znači ovaj saobraćajni znak?")).value_or(QByteArray());
             p.slika = Module1::Broj(Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(zapis.kljuc), zapis.slika)).value_or(0);
             // Two other signs: drawn among the rest, numbered past the sign asked.
@@ -133,8 +137,11 @@ Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
                 d += d >= s ? 1 : 0;
             p.tacan = (*Module2::SlucajnaPitanja(m_generator, 0, 2, 1))[0];
             std::size_t sledeci = 0;
-            for (int j = 0; j < 3; ++j)
-                p.odgovori[static_cast<std::size_t>(j)] = j == p.tacan ? opis(s) : opis(drugi[sledeci++]);
+            for (std::size_t j = 0; j < 3; ++j) {
+                const int opisan = static_cast<int>(j) == p.tacan ? s : drugi[sledeci++];
+                p.odgovori[j] = opis(opisan);
+                p.izvorni[j] = banka.zapisi[static_cast<std::size_t>(opisan)].kljuc;
+            }
             pitanja.push_back(std::move(p));
         }
     }

@@ -23,9 +23,13 @@ public:
         VrstaPitanja vrsta = VrstaPitanja::Teorija;
         int poeni = 0;
         int zapis = 0;                       // index in its bank
+        qint16 kljuc = 0;                    // the record's key number: its identity for good
         QByteArray tekst;                    // the question
         std::array<QByteArray, 3> odgovori;  // choices in the order shown; empty for an intersection
         int tacan = 0;                       // shown position (0..2) of the right choice
+        // What each shown choice is in the bank: the stored answer (0..2) of a question with
+        // choices, the key number of the sign whose description it is for a sign.
+        std::array<int, 3> izvorni {};
         int slika = 0;                       // picture number of its kind (SITUACIJA, RASKRSNICA, ZNAK); 0 for none
         QByteArray resenje;                  // intersection: the vehicles' numbers in passing order
     };

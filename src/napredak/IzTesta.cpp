@@ -1,5 +1,6 @@
 #include "napredak/IzTesta.h"
 
+#include "model/TestIspita.h"
 #include "model/TestPitanja.h"
 #include "model/TestRaskrsnica.h"
 #include "model/TestZnakova.h"
@@ -40,6 +41,36 @@ std::vector<Odgovor> Odgovori(const TestRaskrsnica& test, const Presuda& presuda
         if (o == Ocena::BezOdgovora)
             continue;
         odgovori.push_back({Banka::Raskrsnice, test.Pitanje(f).kljuc, test.Pitanje(f).uneto, o == Ocena::Tacno});
+    }
+    return odgovori;
+}
+
+std::vector<Odgovor> Odgovori(const TestIspita& test, const Presuda& presuda)
+{
+    std::vector<Odgovor> odgovori;
+    for (int k = 0; k < presuda.Ukupno() && k < test.Broj(); ++k) {
+        const Ocena o = presuda.ocene[static_cast<std::size_t>(k)];
+        if (o == Ocena::BezOdgovora || !test.Odgovoreno(k))
+            continue;
+        const TestIspita::Pitanje& p = test.Pitanja()[static_cast<std::size_t>(k)];
+        Odgovor odgovor { Banka::Teorija, p.kljuc, {}, o == Ocena::Tacno };
+        const std::optional<int> izabran = test.Izabran(k);
+        switch (p.vrsta) {
+        case VrstaPitanja::Teorija:
+        case VrstaPitanja::Situacija:
+            odgovor.banka = p.vrsta == VrstaPitanja::Teorija ? Banka::Teorija : Banka::Situacije;
+            odgovor.izabrano = QByteArray::number(p.izvorni[static_cast<std::size_t>(izabran.value_or(0))] + 1);
+            break;
+        case VrstaPitanja::Znak:
+            odgovor.banka = Banka::Znakovi;
+            odgovor.izabrano = QByteArray::number(p.izvorni[static_cast<std::size_t>(izabran.value_or(0))]);
+            break;
+        case VrstaPitanja::Raskrsnica:
+            odgovor.banka = Banka::Raskrsnice;
+            odgovor.izabrano = test.Upisano(k);
+            break;
+        }
+        odgovori.push_back(std::move(odgovor));
     }
     return odgovori;
 }

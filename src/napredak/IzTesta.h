@@ -3,6 +3,7 @@
 #include "model/Presuda.h"
 #include "napredak/Zapis.h"
 
+class TestIspita;
 class TestPitanja;
 class TestRaskrsnica;
 class TestZnakova;
@@ -17,5 +18,9 @@ std::vector<Odgovor> Odgovori(const TestPitanja& test, const Presuda& presuda, B
 std::vector<Odgovor> Odgovori(const TestZnakova& test, const Presuda& presuda);
 // Each intersection as the order entered.
 std::vector<Odgovor> Odgovori(const TestRaskrsnica& test, const Presuda& presuda);
+// Every answered question of an ended exam, each in its own bank: a question with choices as
+// its stored answer number, a sign as the key number of the sign whose description was
+// chosen, an intersection as the order entered.
+std::vector<Odgovor> Odgovori(const TestIspita& test, const Presuda& presuda);
 
 }  // namespace Napredak

@@ -4,6 +4,7 @@
 #include "help/Internet.h"
 #include "help/PomocProzor.h"
 #include "intersections/Raskrsnice.h"
+#include "napredak/IzTesta.h"
 #include "napredak/Skladiste.h"
 #include "napredak/Slabosti.h"
 #include "shell/NapredakProzor.h"
@@ -324,9 +325,9 @@ void Karuvel::Ispit_Click(const QByteArray& kategorija)
                                              : QStringLiteral("Ispit za traktor");
     Otvori([=, this] {
         auto* ispit = new Ispit(kategorija, NoviGenerator(), this);
-        // A finished exam goes into the progress store with its points.
-        connect(ispit, &Ispit::Zavrseno, this, [this, kategorija](const TestIspita::Ishod& ishod) {
-            ZapisiIspit({ kategorija, ishod.poena, ishod.najvise, ishod.polozio, {}, {} });
+        // A finished exam goes into the progress store with its points and its answers.
+        connect(ispit, &Ispit::Zavrseno, this, [this, ispit, kategorija](const TestIspita::Ishod& ishod) {
+            ZapisiIspit({ kategorija, ishod.poena, ishod.najvise, ishod.polozio, {}, Napredak::Odgovori(ispit->Test(), ishod.presuda) });
         });
         return ispit;
     }, naslov);

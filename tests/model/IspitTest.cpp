@@ -5,9 +5,11 @@
 #include "content/Tekst.h"
 #include "model/FormatIspita.h"
 #include "model/TestIspita.h"
+#include "napredak/IzTesta.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 namespace {
@@ -236,6 +238,47 @@ TEST(TestIspita, ScoresWithPointsAndListsTheMistakes)
         EXPECT_EQ(ishod.greske, s.greske);
         EXPECT_EQ(ishod.presuda.Ukupno(), 7);
         EXPECT_EQ(ishod.presuda.Tacnih(), 7 - int(s.greske.size()));
+    }
+}
+
+// What the progress store keeps of an ended exam: each answered question in its own bank by
+// its key, the choice as the bank knows it. The fixture's texts tell what was chosen: answer
+// n of a question reads "<question> a<n>", and sign m is described "znak <m>".
+TEST(TestIspita, TheAnswersAsTheProgressStoreKeepsThem)
+{
+    const std::vector<std::optional<bool>> odgovori { true, std::nullopt, false, true, false, false, true };
+    TestIspita ispit(MaliFormat(), MaleBanke(), Module2::Generator { 9 });
+    ASSERT_FALSE(ispit.Sastavi(0));
+    std::vector<Napredak::Odgovor> ocekivani;
+    for (int k = 0; k < ispit.Broj(); ++k) {
+        const std::optional<bool> tacno = odgovori[std::size_t(k)];
+        if (!tacno)
+            continue;
+        Odgovori(ispit, k, *tacno);
+        const TestIspita::Pitanje& p = ispit.Pitanja()[std::size_t(k)];
+        const QByteArray izabrano = p.vrsta == VrstaPitanja::Raskrsnica ? ispit.Upisano(k) : p.odgovori[std::size_t(*ispit.Izabran(k))];
+        switch (p.vrsta) {
+        case VrstaPitanja::Teorija:
+        case VrstaPitanja::Situacija:
+            ocekivani.push_back({ p.vrsta == VrstaPitanja::Teorija ? Napredak::Banka::Teorija : Napredak::Banka::Situacije,
+                qint16(100 + p.tekst.mid(1).toInt()), izabrano.right(1), *tacno });
+            break;
+        case VrstaPitanja::Znak:
+            ocekivani.push_back({ Napredak::Banka::Znakovi, qint16(p.slika), izabrano.mid(5), *tacno });
+            break;
+        case VrstaPitanja::Raskrsnica:
+            ocekivani.push_back({ Napredak::Banka::Raskrsnice, qint16(p.slika), izabrano, *tacno });
+            break;
+        }
+    }
+    const std::vector<Napredak::Odgovor> zapisani = Napredak::Odgovori(ispit, ispit.Zavrsi().presuda);
+    ASSERT_EQ(zapisani.size(), ocekivani.size());
+    for (std::size_t i = 0; i < zapisani.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(zapisani[i].banka, ocekivani[i].banka);
+        EXPECT_EQ(zapisani[i].kljuc, ocekivani[i].kljuc);
+        EXPECT_EQ(zapisani[i].izabrano, ocekivani[i].izabrano);
+        EXPECT_EQ(zapisani[i].tacno, ocekivani[i].tacno);
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -242,18 +243,27 @@ TEST_F(NapredakTest, AStoreMessageIsToldOnceAndTheProgramGoesOn)
 
 }  // namespace
 
-TEST_F(NapredakTest, AFinishedExamIsRecordedWithItsPoints)
+TEST_F(NapredakTest, AFinishedExamIsRecordedWithItsPointsAndAnswers)
 {
     Module1::PostaviIzvor({});  // the exam is composed from the program's own banks
     Izaberi("IspitB");
     Ispit* ispit = Otvoren<Ispit>();
     ASSERT_NE(ispit, nullptr);
     ASSERT_TRUE(skladiste->Ispiti().empty());
+    // The first question (a theory one) answered right; the rest left.
+    const TestIspita::Pitanje& prvo = ispit->Test().Pitanja().front();
+    ASSERT_EQ(prvo.vrsta, VrstaPitanja::Teorija);
+    QTest::mouseClick(Kontrola<QRadioButton>(ispit, QStringLiteral("Odgovor%1").arg(prvo.tacan + 1)), Qt::LeftButton, {}, QPoint(8, 8));
     QTest::mouseClick(Kontrola<QPushButton>(ispit, QStringLiteral("Zavrsi")), Qt::LeftButton);
+    // Its answer is kept with the other answers of its question.
+    const auto ishodi = skladiste->Ishodi(Napredak::Banka::Teorija);
+    ASSERT_EQ(ishodi.size(), 1u);
+    EXPECT_EQ(ishodi.begin()->first, prvo.kljuc);
+    EXPECT_EQ(ishodi.begin()->second, std::vector<bool> { true });
     const std::vector<Napredak::Ispit> ispiti = skladiste->Ispiti();
     ASSERT_EQ(ispiti.size(), 1u);
     EXPECT_EQ(ispiti[0].kategorija, QByteArray("B"));
-    EXPECT_EQ(ispiti[0].bodovi, 0);
+    EXPECT_EQ(ispiti[0].bodovi, prvo.poeni);
     EXPECT_EQ(ispiti[0].najvise, ispit->Test().Format().NajvisePoena());
     EXPECT_FALSE(ispiti[0].polozen);
     // Ending it again records nothing more.
