@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <QVarLengthArray>
+
 #include <cctype>
 #include <memory>
 
@@ -89,16 +91,15 @@ std::optional<qint16> KljucIzPolja(const Polje& polje)
 
 enum class Ishod { Uzima, Preskace, Greska };
 
-// Checks one record (its fields without the key) and decides whether it is taken.
-using Filter = std::function<Ishod(const std::vector<Polje>&, const QByteArray& kljucniTekst, QString& greska)>;
-// Stores a taken record.
-using Skladiste = std::function<void(const std::vector<Polje>&, qint16 kljuc)>;
-
-// A field the bank keeps: its own copy, since the reader's fields point into the file's bytes.
-QByteArray Kopija(const Polje& polje)
-{
-    return QByteArray(polje.tekst.constData(), polje.tekst.size());
-}
+// Checks one record (its fields without the key; seme: the seed of its key text) and
+// decides whether it is taken.
+using Filter = std::function<Ishod(const std::vector<Polje>&, qint32 seme, QString& greska)>;
+// Where taken records go: room made first for at most `najvise` of them (one a line), then
+// every taken record (izvor: the bytes its fields point into).
+struct Skladiste {
+    std::function<void(qsizetype najvise)> pripremi;
+    std::function<void(const std::vector<Polje>&, qint16 kljuc, const QByteArray& izvor)> uzmi;
+};
 
 QString Opis(int resurs, int zapis, const QString& sta)
 {
@@ -117,6 +118,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
     }
     const QByteArray bajtovi = f.readAll();
     f.close();
+    skladiste.pripremi(bajtovi.count('\n') + 1);
 
     CitacZapisa citac(bajtovi);
     std::vector<Polje> polja;
@@ -139,7 +141,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
             return false;
         }
         QString greska;
-        switch (filter(polja, Kriptovanje::KljucniTekst(*kljuc), greska)) {
+        switch (filter(polja, Kriptovanje::SemeKljuca(*kljuc), greska)) {
         case Ishod::Greska:
             g.opis = Opis(resurs, zapis, greska);
             return false;
@@ -147,7 +149,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
             break;
         case Ishod::Uzima:
             ++broj;
-            skladiste(polja, *kljuc);
+            skladiste.uzmi(polja, *kljuc, bajtovi);
             break;
         }
     }
@@ -178,14 +180,23 @@ Greska Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& 
     return g;
 }
 
+// A field the bank keeps: it points into the record file's bytes, which the record keeps.
+const QByteArray& Deo(const Polje& polje)
+{
+    return polje.tekst;
+}
+
 // Runs a load; on a failure the bank keeps no record.
 template <class Zapis>
 Banka<Zapis> Napuni(int resurs, int brojPolja, const Filter& filter,
-                    const std::function<Zapis(const std::vector<Polje>&, qint16)>& zapis)
+                    const std::function<Zapis(const std::vector<Polje>&, qint16, const QByteArray&)>& zapis)
 {
     Banka<Zapis> banka;
-    const Skladiste skladiste = [&](const std::vector<Polje>& p, qint16 kljuc) {
-        banka.zapisi.push_back(zapis(p, kljuc));
+    const Skladiste skladiste {
+        [&](qsizetype najvise) { banka.zapisi.reserve(static_cast<std::size_t>(najvise)); },
+        [&](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+            banka.zapisi.push_back(zapis(p, kljuc, izvor));
+        },
     };
     banka.greska = Ucitaj(resurs, brojPolja, filter, skladiste);
     if (banka.greska)
@@ -193,19 +204,30 @@ Banka<Zapis> Napuni(int resurs, int brojPolja, const Filter& filter,
     return banka;
 }
 
-QByteArray Desifruj(const std::vector<Polje>& polja, int polje, const QByteArray& kljucniTekst)
-{
-    return Kriptovanje::Dekriptuj(kljucniTekst, polja[static_cast<std::size_t>(polje - 1)].tekst);
-}
+// A deciphered field, on the stack unless it is long.
+class Desifrovano {
+public:
+    Desifrovano(const std::vector<Polje>& polja, int polje, qint32 seme)
+    {
+        const QByteArray& tekst = polja[static_cast<std::size_t>(polje - 1)].tekst;
+        m_znakovi.resize(tekst.size());
+        m_znakovi.resize(Kriptovanje::DekriptujU(seme, tekst, m_znakovi.data()));
+    }
+    QByteArrayView Tekst() const { return QByteArrayView(m_znakovi.constData(), m_znakovi.size()); }
+
+private:
+    QVarLengthArray<char, 64> m_znakovi;
+};
 
 // A deciphered number field within [od, do_]; fills greska otherwise.
-bool ProveriBroj(const std::vector<Polje>& polja, int polje, const QByteArray& kljucniTekst, int od, int do_,
+bool ProveriBroj(const std::vector<Polje>& polja, int polje, qint32 seme, int od, int do_,
                  const QString& naziv, QString& greska, int* vrednost = nullptr)
 {
-    const QByteArray tekst = Desifruj(polja, polje, kljucniTekst);
+    const Desifrovano desifrovano(polja, polje, seme);
+    const QByteArrayView tekst = desifrovano.Tekst();
     const auto broj = Broj(tekst);
     if (!broj) {
-        greska = QStringLiteral("%1 (polje %2) nije broj: \"%3\"").arg(naziv).arg(polje).arg(Tekst::izCp1250(tekst));
+        greska = QStringLiteral("%1 (polje %2) nije broj: \"%3\"").arg(naziv).arg(polje).arg(Tekst::izCp1250(tekst.toByteArray()));
         return false;
     }
     if (*broj < od || *broj > do_) {
@@ -221,15 +243,15 @@ constexpr int NajveciBroj = 32767;
 
 BankaZnakova UcitajZnakoveAko(const std::function<bool(int)>& uzima)
 {
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
         int kategorija = 0;
         if (!ProveriBroj(p, 1, kt, 1, 5, QStringLiteral("kategorija znaka"), greska, &kategorija)
             || !ProveriBroj(p, 3, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return uzima(kategorija) ? Ishod::Uzima : Ishod::Preskace;
     };
-    return Napuni<Znak>(1, 4, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Znak { Kopija(p[1]), Kopija(p[2]), kljuc };
+    return Napuni<Znak>(1, 4, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Znak { Deo(p[1]), Deo(p[2]), kljuc, izvor };
     });
 }
 
@@ -322,54 +344,55 @@ BankaZnakova UcitajSveZnakove()
 BankaPitanja UcitajTeoriju(const QByteArray& kategorija)
 {
     // Only the records of the category are read further.
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
-        if (Desifruj(p, 1, kt) != kategorija)
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
+        if (Desifrovano(p, 1, kt).Tekst() != kategorija)
             return Ishod::Preskace;
         if (!ProveriBroj(p, 6, kt, 1, 3, QStringLiteral("tačan odgovor"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    return Napuni<Pitanje>(2, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Pitanje { Kopija(p[1]), { Kopija(p[2]), Kopija(p[3]), Kopija(p[4]) }, Kopija(p[5]), {}, kljuc };
+    return Napuni<Pitanje>(2, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Pitanje { Deo(p[1]), { Deo(p[2]), Deo(p[3]), Deo(p[4]) }, Deo(p[5]), {}, kljuc, izvor };
     });
 }
 
 BankaPitanja UcitajSituacije(const QByteArray& /*kategorija: every record is taken*/)
 {
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
         if (!ProveriBroj(p, 5, kt, 1, 3, QStringLiteral("tačan odgovor"), greska)
             || !ProveriBroj(p, 6, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    return Napuni<Pitanje>(3, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Pitanje { Kopija(p[0]), { Kopija(p[1]), Kopija(p[2]), Kopija(p[3]) }, Kopija(p[4]), Kopija(p[5]), kljuc };
+    return Napuni<Pitanje>(3, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Pitanje { Deo(p[0]), { Deo(p[1]), Deo(p[2]), Deo(p[3]) }, Deo(p[4]), Deo(p[5]), kljuc, izvor };
     });
 }
 
 BankaRaskrsnica UcitajRaskrsnice(const QByteArray& /*kategorija: every record is taken*/)
 {
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
-        const QByteArray r = Desifruj(p, 1, kt);
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
+        const Desifrovano desifrovano(p, 1, kt);
+        const QByteArrayView r = desifrovano.Tekst();
         bool ispravno = !r.isEmpty() && r.size() <= 9;
         for (const char c : r)
             ispravno = ispravno && c >= '1' && c <= '9';
         if (!ispravno) {
-            greska = QStringLiteral("rešenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(Tekst::izCp1250(r));
+            greska = QStringLiteral("rešenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(Tekst::izCp1250(r.toByteArray()));
             return Ishod::Greska;
         }
         if (!ProveriBroj(p, 2, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    return Napuni<Raskrsnica>(4, 3, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Raskrsnica { Kopija(p[0]), Kopija(p[1]), kljuc };
+    return Napuni<Raskrsnica>(4, 3, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Raskrsnica { Deo(p[0]), Deo(p[1]), kljuc, izvor };
     });
 }
 
-std::optional<int> Broj(const QByteArray& tekst)
+std::optional<int> Broj(QByteArrayView tekst)
 {
-    const QByteArray t = tekst.trimmed();
+    const QByteArrayView t = tekst.trimmed();
     qsizetype i = 0;
     bool negativan = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
