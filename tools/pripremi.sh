@@ -12,7 +12,7 @@ nacin=${1:-testovi}
 # and file only to make the Debian package (dpkg-shlibdeps finds its dependencies). clang and
 # libclang-rt-dev (libFuzzer, the sanitizer runtimes of clang) serve only the checked builds of
 # tools/sanitajzeri.sh and tools/fuzz.sh. Qt Charts' CMake files need libqt6opengl6-dev.
-paketi=(cmake g++ ninja-build pkgconf qt6-base-dev libgl-dev fonts-liberation2 libmspack-dev fp-utils dpkg-dev file
+paketi=(cmake g++ ninja-build pkgconf qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 libmspack-dev fp-utils dpkg-dev file
   libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev)
 paketi_testova=(libgtest-dev libbenchmark-dev desktop-file-utils appstream groff-base clang libclang-rt-dev)
 
