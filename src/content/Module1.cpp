@@ -11,6 +11,7 @@
 #include <QVarLengthArray>
 
 #include <cctype>
+#include <cstring>
 #include <memory>
 
 namespace Module1 {
@@ -106,6 +107,19 @@ QString Opis(int resurs, int zapis, const QString& sta)
     return QStringLiteral("TEKST %1, zapis %2: %3").arg(resurs).arg(zapis).arg(sta);
 }
 
+// How many lines the bytes have at most (a record takes one): line feeds counted with memchr.
+qsizetype Redova(const QByteArray& bajtovi)
+{
+    qsizetype redova = 1;
+    const char* p = bajtovi.constData();
+    const char* const kraj = p + bajtovi.size();
+    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(kraj - p)))) != nullptr) {
+        ++redova;
+        ++p;
+    }
+    return redova;
+}
+
 // One pass over the record file: reads every record, checks it, counts and stores the
 // records taken.
 bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
@@ -118,7 +132,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
     }
     const QByteArray bajtovi = f.readAll();
     f.close();
-    skladiste.pripremi(bajtovi.count('\n') + 1);
+    skladiste.pripremi(Redova(bajtovi));
 
     CitacZapisa citac(bajtovi);
     std::vector<Polje> polja;

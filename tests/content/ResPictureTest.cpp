@@ -162,6 +162,18 @@ TEST(ResPictureSvoje, BrojKaoTekstJeIstiResurs)
     EXPECT_EQ(c.LoadResPicture(QByteArray("SITUACIJA"), QByteArray(" 4 ")), broj);
 }
 
+// A picture of the program is decoded at its first load; later loads get that same picture.
+TEST(ResPictureSvoje, SlikaSeDekodiraJednom)
+{
+    ResPicture a, b;
+    const QImage prva = a.LoadResPicture("RASKRSNICA", 2);
+    const QImage druga = b.LoadResPicture("RASKRSNICA", 2);
+    ASSERT_FALSE(prva.isNull());
+    EXPECT_EQ(prva.cacheKey(), druga.cacheKey());
+    EXPECT_EQ(b.Err().Number, 0);
+    EXPECT_NE(a.LoadResPicture("RASKRSNICA", 3).cacheKey(), prva.cacheKey());
+}
+
 TEST(ResPictureSvoje, NepostojeciResursJeGreska326)
 {
     const struct {
