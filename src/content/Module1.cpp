@@ -126,7 +126,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
             const Skladiste& skladiste, int& broj, Greska& g)
 {
     QFile f(put);
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         g.opis = QStringLiteral("TEKST %1: zapis se ne može pročitati (%2)").arg(resurs).arg(f.errorString());
         return false;
     }
@@ -332,7 +332,7 @@ Greska IzdvojiTekst(qint16 n)
         return g;
     }
     QFile f(put);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         g.opis = QStringLiteral("TEKST %1: %2 se ne može napraviti (%3)").arg(n).arg(put, f.errorString());
         return g;
     }
