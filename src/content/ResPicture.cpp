@@ -40,9 +40,11 @@ QString Ime(const QVariant& v)
     return QString::fromUtf8(tekst);
 }
 
-// A picture of the program's own resources by where its bytes are: the same resource is
-// decoded once for the whole run (a resource registered later under the same name is
-// other bytes, and so another picture).
+// The program's own pictures decoded so far, by where their bytes are (a resource registered
+// later under the same name is other bytes, and so another picture). The first pictures
+// decoded are kept up to a bound in bytes; a picture past it is decoded at every load. Kept
+// pictures are never swapped for others: what the program holds stops growing early in a
+// session, however the draws fall.
 struct Dekodirana {
     const uchar* podaci;
     qint64 velicina;
@@ -54,10 +56,16 @@ size_t qHash(const Dekodirana& d, size_t seme = 0)
     return qHashMulti(seme, d.podaci, d.velicina);
 }
 
-QHash<Dekodirana, QImage>& DekodiraneSlike()
+struct Dekodirane {
+    static constexpr qsizetype Najvise = 4 * 1024 * 1024;
+    QHash<Dekodirana, QImage> slike;
+    qsizetype bajtova = 0;
+};
+
+Dekodirane& DekodiraneSlike()
 {
-    static QHash<Dekodirana, QImage> slike;
-    return slike;
+    static Dekodirane dekodirane;
+    return dekodirane;
 }
 
 void Postavi(ResPicture::Greska& g, qint32 broj, const QString& opis)
@@ -222,7 +230,8 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
             return {};
         }
         kljucSlike = Dekodirana { resurs.data(), resurs.size() };
-        if (const auto nadjena = DekodiraneSlike().constFind(*kljucSlike); nadjena != DekodiraneSlike().cend())
+        const Dekodirane& d = DekodiraneSlike();
+        if (const auto nadjena = d.slike.constFind(*kljucSlike); nadjena != d.slike.cend())
             return *nadjena;
         if ((fajl = resurs.uncompressedData()).isNull()) {
             Postavi(m_Err, NemaResursa,
@@ -245,8 +254,10 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
     }
     if (m_Err.Number != 0)
         m_Err.Description += QStringLiteral(" (%1)").arg(oznaka);
-    else if (kljucSlike)
-        DekodiraneSlike().insert(*kljucSlike, slika);
+    else if (Dekodirane& d = DekodiraneSlike(); kljucSlike && d.bajtova + slika.sizeInBytes() <= Dekodirane::Najvise) {
+        d.slike.insert(*kljucSlike, slika);
+        d.bajtova += slika.sizeInBytes();
+    }
     return slika;
 }
 
