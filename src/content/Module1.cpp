@@ -446,56 +446,60 @@ bool CitacZapisa::Kraj()
 bool CitacZapisa::Citaj(Polje& polje)
 {
     polje = Polje();
+    const char* const b = m_b.constData();
+    const qsizetype n = m_b.size();
     // Blanks before a field; a line end here separates it from the previous record.
-    while (m_poz < m_b.size() && (JeBlanko(m_b[m_poz]) || JeKrajReda(m_b[m_poz])))
+    while (m_poz < n && (JeBlanko(b[m_poz]) || JeKrajReda(b[m_poz])))
         ++m_poz;
-    if (Kraj()) {
+    if (m_poz == n || (b[m_poz] == '\0' && Kraj())) {
         m_greska = QStringLiteral("kraj datoteke usred zapisa");
         return false;
     }
-    if (m_b[m_poz] == '"') {
-        const qsizetype kraj = m_b.indexOf('"', m_poz + 1);
-        if (kraj < 0) {
+    if (b[m_poz] == '"') {
+        const char* const pocetak = b + m_poz + 1;
+        const auto duzina = static_cast<std::size_t>(n - m_poz - 1);
+        const auto* kraj = static_cast<const char*>(std::memchr(pocetak, '"', duzina));
+        if (!kraj) {
             m_greska = QStringLiteral("navodnici nisu zatvoreni");
             return false;
         }
-        polje.tekst = QByteArray::fromRawData(m_b.constData() + m_poz + 1, kraj - m_poz - 1);
+        polje.tekst = QByteArray::fromRawData(pocetak, kraj - pocetak);
         polje.podNavodnicima = true;
-        if (polje.tekst.contains('\0')) {
+        if (std::memchr(pocetak, '\0', static_cast<std::size_t>(kraj - pocetak))) {
             m_greska = QStringLiteral("NUL bajt pre kraja datoteke");
             return false;
         }
-        m_poz = kraj + 1;
-        while (m_poz < m_b.size() && JeBlanko(m_b[m_poz]))
+        m_poz = kraj - b + 1;
+        while (m_poz < n && JeBlanko(b[m_poz]))
             ++m_poz;
-        if (m_poz < m_b.size() && m_b[m_poz] != ',' && !JeKrajReda(m_b[m_poz]) && m_b[m_poz] != '\0') {
+        if (m_poz < n && b[m_poz] != ',' && !JeKrajReda(b[m_poz]) && b[m_poz] != '\0') {
             m_greska = QStringLiteral("višak teksta posle navodnika");
             return false;
         }
     } else {
         const qsizetype pocetak = m_poz;
-        while (m_poz < m_b.size() && m_b[m_poz] != ',' && !JeKrajReda(m_b[m_poz]) && m_b[m_poz] != '\0')
+        while (m_poz < n && b[m_poz] != ',' && !JeKrajReda(b[m_poz]) && b[m_poz] != '\0')
             ++m_poz;
         qsizetype od = pocetak;
         qsizetype do_ = m_poz;
         const auto prazno = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-        while (od < do_ && prazno(m_b[od]))
+        while (od < do_ && prazno(b[od]))
             ++od;
-        while (do_ > od && prazno(m_b[do_ - 1]))
+        while (do_ > od && prazno(b[do_ - 1]))
             --do_;
-        polje.tekst = QByteArray::fromRawData(m_b.constData() + od, do_ - od);
+        polje.tekst = QByteArray::fromRawData(b + od, do_ - od);
     }
     // The separator: a comma or a line end (CR LF counts once), or the NUL padding.
-    if (m_poz < m_b.size()) {
-        if (m_b[m_poz] == ',') {
+    if (m_poz < n) {
+        if (b[m_poz] == ',') {
             ++m_poz;
-        } else if (m_b[m_poz] == '\r') {
+        } else if (b[m_poz] == '\r') {
             ++m_poz;
-            if (m_poz < m_b.size() && m_b[m_poz] == '\n')
+            if (m_poz < n && b[m_poz] == '\n')
                 ++m_poz;
-        } else if (m_b[m_poz] == '\n') {
+        } else if (b[m_poz] == '\n') {
             ++m_poz;
-        } else if (m_b[m_poz] == '\0' && !Kraj()) {
+        } else if (b[m_poz] == '\0' && !Kraj()) {
             m_greska = QStringLiteral("NUL bajt pre kraja datoteke");
             return false;
         }
@@ -505,7 +509,7 @@ bool CitacZapisa::Citaj(Polje& polje)
 
 bool CitacZapisa::CitajZapis(int n, std::vector<Polje>& polja)
 {
-    polja.assign(static_cast<std::size_t>(n), Polje());
+    polja.resize(static_cast<std::size_t>(n));  // every field is read anew
     for (int i = 0; i < n; ++i) {
         if (!Citaj(polja[static_cast<std::size_t>(i)])) {
             if (m_greska == QStringLiteral("kraj datoteke usred zapisa"))
