@@ -8,6 +8,9 @@
 // memory: resident size after opening every activity again and again (rounds 10 and 50),
 //        against a frame with the same menus opening the windows without content.
 //
+//   build/bench/karuvel_brzina otvori COMMAND [bare]
+// one command (or its window without content) opened ten times, for a profiler.
+//
 //   build/bench/karuvel_brzina napredak [answers]
 // progress: the open times of every activity with a progress store of that many recorded
 //        answers (100000 by default) against no store, side by side; the store's own open,
@@ -16,6 +19,7 @@
 #include "intersections/Raskrsnice.h"
 #include "napredak/Skladiste.h"
 #include "shell/Karuvel.h"
+#include "shell/Pokretanje.h"
 #include "widgets/Izgled.h"
 #include "signs/Znakovi.h"
 #include "signs/ZnakoviTest.h"
@@ -38,6 +42,8 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <unistd.h>
 #include <vector>
 
@@ -84,10 +90,15 @@ int Start(bool program, qint64 pocetak)
     int argc = 1;
     char ime[] = "karuvel";
     char* argv[] = { ime, nullptr };
+    // As the program starts: the font configuration read beside the application object.
+    std::optional<Pokretanje::PripremaFontova> fontovi;
+    if (program)
+        fontovi.emplace();
     QApplication app(argc, argv);
     if (program) {
         PrviCrtez crtez([](QObject* o) { return o->inherits("Uvodna"); });
         QApplication::setWindowIcon(Izgled::Ikona());
+        fontovi->Sacekaj();
         Karuvel glavni;
         glavni.show();
         glavni.OProgramu_Click();
@@ -103,17 +114,25 @@ int Start(bool program, qint64 pocetak)
     return 0;
 }
 
-double MeriStart(const QString& sebe, const char* vrsta, int puta)
+double StartJednom(const QString& sebe, const char* vrsta)
 {
-    std::vector<double> ms;
+    QProcess p;
+    const qint64 pocetak = Sada();
+    p.start(sebe, { QStringLiteral("start"), QString::fromLatin1(vrsta), QString::number(pocetak) });
+    p.waitForFinished(30000);
+    return p.readAllStandardOutput().trimmed().toLongLong() / 1e6;
+}
+
+// The program's and the floor's start, median of runs taken by turns, so that a change in the
+// machine's load falls on both alike.
+std::pair<double, double> MeriStart(const QString& sebe, int puta)
+{
+    std::vector<double> program, prazan;
     for (int i = 0; i < puta; ++i) {
-        QProcess p;
-        const qint64 pocetak = Sada();
-        p.start(sebe, { QStringLiteral("start"), QString::fromLatin1(vrsta), QString::number(pocetak) });
-        p.waitForFinished(30000);
-        ms.push_back(p.readAllStandardOutput().trimmed().toLongLong() / 1e6);
+        program.push_back(StartJednom(sebe, "program"));
+        prazan.push_back(StartJednom(sebe, "bare"));
     }
-    return Medijana(ms);
+    return { Medijana(program), Medijana(prazan) };
 }
 
 struct Aktivnost {
@@ -280,12 +299,20 @@ int main(int argc, char** argv)
         return Start(qstrcmp(argv[2], "program") == 0, QByteArray(argv[3]).toLongLong());
     if (argc == 4 && qstrcmp(argv[1], "memorija") == 0)
         return Memorija(qstrcmp(argv[2], "program") == 0, atoi(argv[3]));
-    if (argc == 3 && qstrcmp(argv[1], "otvori") == 0) {
-        // One command opened ten times, for a profiler.
+    if ((argc == 3 || argc == 4) && qstrcmp(argv[1], "otvori") == 0) {
+        // One command opened ten times, for a profiler; with "bare", its window without content.
+        const bool prazan = argc == 4 && qstrcmp(argv[3], "bare") == 0;
         QApplication app(argc, argv);
         Karuvel glavni { Module2::Generator(1) };
         glavni.show();
         QApplication::processEvents();
+        for (const Aktivnost& a : Aktivnosti()) {
+            if (qstrcmp(a.ime, argv[2]) != 0)
+                continue;
+            for (int i = 0; i < 10; ++i)
+                prazan ? OtvoriPrazan(glavni, a) : OtvoriProgram(glavni, a.ime);
+            return 0;
+        }
         for (int i = 0; i < 10; ++i)
             OtvoriProgram(glavni, argv[2]);
         return 0;
@@ -295,8 +322,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString sebe = QCoreApplication::applicationFilePath();
 
-    const double startProgram = MeriStart(sebe, "program", 15);
-    const double startPrazan = MeriStart(sebe, "bare", 15);
+    const auto [startProgram, startPrazan] = MeriStart(sebe, 21);
     std::printf("start    program %7.2f ms   bare %7.2f ms   ratio %.2f\n", startProgram, startPrazan, startProgram / startPrazan);
 
     Karuvel glavni { Module2::Generator(1) };

@@ -13,7 +13,7 @@ nacin=${1:-testovi}
 # libclang-rt-dev (libFuzzer, the sanitizer runtimes of clang) serve only the checked builds of
 # tools/sanitajzeri.sh and tools/fuzz.sh. Qt Charts' CMake files need libqt6opengl6-dev. xvfb, xauth,
 # dbus-daemon and at-spi2-core let the tests read the windows over the accessibility bus.
-paketi=(cmake g++ ninja-build pkgconf qt6-base-dev libgl-dev fonts-liberation2 libmspack-dev fp-utils dpkg-dev file
+paketi=(cmake g++ ninja-build pkgconf qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 libmspack-dev fp-utils dpkg-dev file
   libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev)
 paketi_testova=(libgtest-dev libbenchmark-dev desktop-file-utils appstream groff-base clang libclang-rt-dev
   xvfb xauth dbus-daemon at-spi2-core)

@@ -5,7 +5,9 @@
 
 namespace Kriptovanje {
 
-qint32 KljucUSeme(const QByteArray& key)
+namespace {
+
+qint32 Seme(QByteArrayView key)
 {
     // The largest term is 255 << 22, below 2^31: no step overflows.
     qint32 h = 0;
@@ -18,6 +20,47 @@ qint32 KljucUSeme(const QByteArray& key)
         b = (b + 13) % 23;
     }
     return h;
+}
+
+// Shifts every character of the alphabet backwards by the generator's next value into
+// izlaz; a blank stays a blank and draws no value, any other character is dropped.
+qsizetype Odsifruj(qint32 seme, QByteArrayView text, char* izlaz)
+{
+    Generator gen(seme);
+    char* p = izlaz;
+    for (const char ch : text) {
+        const int c = static_cast<unsigned char>(ch);
+        if (c >= PrviZnak && c <= PoslednjiZnak) {
+            int d = (c - PrviZnak - gen.SledeciPomak()) % VelicinaAzbuke;
+            if (d < 0)
+                d += VelicinaAzbuke;
+            *p++ = static_cast<char>(d + PrviZnak);
+        } else if (c == ' ') {
+            *p++ = ' ';
+        }
+    }
+    return p - izlaz;
+}
+
+}  // namespace
+
+qint32 KljucUSeme(const QByteArray& key)
+{
+    return Seme(key);
+}
+
+qint32 SemeKljuca(qint16 kljuc)
+{
+    char tekst[16];
+    const qsizetype prefiks = sizeof KljucniPrefiks - 1;
+    std::memcpy(tekst, KljucniPrefiks, static_cast<std::size_t>(prefiks));
+    const auto kraj = std::to_chars(tekst + prefiks, tekst + sizeof tekst, static_cast<int>(kljuc)).ptr;
+    return Seme(QByteArrayView(tekst, kraj - tekst));
+}
+
+qsizetype DekriptujU(qint32 seme, QByteArrayView text, char* izlaz)
+{
+    return Odsifruj(seme, text, izlaz);
 }
 
 namespace {
@@ -49,7 +92,9 @@ QByteArray Pomeri(const QByteArray& key, const QByteArray& text, int smer)
 
 QByteArray Dekriptuj(const QByteArray& key, const QByteArray& text)
 {
-    return Pomeri(key, text, -1);
+    QByteArray rezultat(text.size(), Qt::Uninitialized);
+    rezultat.truncate(Odsifruj(KljucUSeme(key), text, rezultat.data()));
+    return rezultat;
 }
 
 QByteArray Enkriptuj(const QByteArray& key, const QByteArray& plain)

@@ -71,9 +71,17 @@ private:
 // b by 13 mod 23. KljucUSeme("abc") == 1356312.
 qint32 KljucUSeme(const QByteArray& key);
 
+// The seed of a record's key text, KljucUSeme(KljucniTekst(kljuc)), made without the text.
+qint32 SemeKljuca(qint16 kljuc);
+
 // Deciphers one field with a key text. Blanks stay blanks, characters outside the
 // alphabet vanish.
 QByteArray Dekriptuj(const QByteArray& key, const QByteArray& text);
+
+// Deciphers one field with the seed of its key text into `izlaz`, which has room for
+// text.size() characters; returns how many it wrote. For reading a bank without a text
+// made for every field it looks at.
+qsizetype DekriptujU(qint32 seme, QByteArrayView text, char* izlaz);
 
 // The inverse of Dekriptuj for texts made of alphabet characters and blanks; any other
 // character is dropped (the content compiler refuses such texts before they get here).

@@ -8,7 +8,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <QVarLengthArray>
+
 #include <cctype>
+#include <cstring>
 #include <memory>
 
 namespace Module1 {
@@ -89,20 +92,32 @@ std::optional<qint16> KljucIzPolja(const Polje& polje)
 
 enum class Ishod { Uzima, Preskace, Greska };
 
-// Checks one record (its fields without the key) and decides whether it is taken.
-using Filter = std::function<Ishod(const std::vector<Polje>&, const QByteArray& kljucniTekst, QString& greska)>;
-// Stores a taken record.
-using Skladiste = std::function<void(const std::vector<Polje>&, qint16 kljuc)>;
-
-// A field the bank keeps: its own copy, since the reader's fields point into the file's bytes.
-QByteArray Kopija(const Polje& polje)
-{
-    return QByteArray(polje.tekst.constData(), polje.tekst.size());
-}
+// Checks one record (its fields without the key; seme: the seed of its key text) and
+// decides whether it is taken.
+using Filter = std::function<Ishod(const std::vector<Polje>&, qint32 seme, QString& greska)>;
+// Where taken records go: room made first for at most `najvise` of them (one a line), then
+// every taken record (izvor: the bytes its fields point into).
+struct Skladiste {
+    std::function<void(qsizetype najvise)> pripremi;
+    std::function<void(const std::vector<Polje>&, qint16 kljuc, const QByteArray& izvor)> uzmi;
+};
 
 QString Opis(int resurs, int zapis, const QString& sta)
 {
     return QStringLiteral("TEKST %1, zapis %2: %3").arg(resurs).arg(zapis).arg(sta);
+}
+
+// How many lines the bytes have at most (a record takes one): line feeds counted with memchr.
+qsizetype Redova(const QByteArray& bajtovi)
+{
+    qsizetype redova = 1;
+    const char* p = bajtovi.constData();
+    const char* const kraj = p + bajtovi.size();
+    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(kraj - p)))) != nullptr) {
+        ++redova;
+        ++p;
+    }
+    return redova;
 }
 
 // One pass over the record file: reads every record, checks it, counts and stores the
@@ -111,12 +126,13 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
             const Skladiste& skladiste, int& broj, Greska& g)
 {
     QFile f(put);
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         g.opis = QStringLiteral("TEKST %1: zapis se ne može pročitati (%2)").arg(resurs).arg(f.errorString());
         return false;
     }
     const QByteArray bajtovi = f.readAll();
     f.close();
+    skladiste.pripremi(Redova(bajtovi));
 
     CitacZapisa citac(bajtovi);
     std::vector<Polje> polja;
@@ -139,7 +155,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
             return false;
         }
         QString greska;
-        switch (filter(polja, Kriptovanje::KljucniTekst(*kljuc), greska)) {
+        switch (filter(polja, Kriptovanje::SemeKljuca(*kljuc), greska)) {
         case Ishod::Greska:
             g.opis = Opis(resurs, zapis, greska);
             return false;
@@ -147,7 +163,7 @@ bool Prolaz(const QString& put, int resurs, int brojPolja, const Filter& filter,
             break;
         case Ishod::Uzima:
             ++broj;
-            skladiste(polja, *kljuc);
+            skladiste.uzmi(polja, *kljuc, bajtovi);
             break;
         }
     }
@@ -178,14 +194,23 @@ Greska Ucitaj(int resurs, int brojPolja, const Filter& filter, const Skladiste& 
     return g;
 }
 
+// A field the bank keeps: it points into the record file's bytes, which the record keeps.
+const QByteArray& Deo(const Polje& polje)
+{
+    return polje.tekst;
+}
+
 // Runs a load; on a failure the bank keeps no record.
 template <class Zapis>
 Banka<Zapis> Napuni(int resurs, int brojPolja, const Filter& filter,
-                    const std::function<Zapis(const std::vector<Polje>&, qint16)>& zapis)
+                    const std::function<Zapis(const std::vector<Polje>&, qint16, const QByteArray&)>& zapis)
 {
     Banka<Zapis> banka;
-    const Skladiste skladiste = [&](const std::vector<Polje>& p, qint16 kljuc) {
-        banka.zapisi.push_back(zapis(p, kljuc));
+    const Skladiste skladiste {
+        [&](qsizetype najvise) { banka.zapisi.reserve(static_cast<std::size_t>(najvise)); },
+        [&](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+            banka.zapisi.push_back(zapis(p, kljuc, izvor));
+        },
     };
     banka.greska = Ucitaj(resurs, brojPolja, filter, skladiste);
     if (banka.greska)
@@ -193,19 +218,30 @@ Banka<Zapis> Napuni(int resurs, int brojPolja, const Filter& filter,
     return banka;
 }
 
-QByteArray Desifruj(const std::vector<Polje>& polja, int polje, const QByteArray& kljucniTekst)
-{
-    return Kriptovanje::Dekriptuj(kljucniTekst, polja[static_cast<std::size_t>(polje - 1)].tekst);
-}
+// A deciphered field, on the stack unless it is long.
+class Desifrovano {
+public:
+    Desifrovano(const std::vector<Polje>& polja, int polje, qint32 seme)
+    {
+        const QByteArray& tekst = polja[static_cast<std::size_t>(polje - 1)].tekst;
+        m_znakovi.resize(tekst.size());
+        m_znakovi.resize(Kriptovanje::DekriptujU(seme, tekst, m_znakovi.data()));
+    }
+    QByteArrayView Tekst() const { return QByteArrayView(m_znakovi.constData(), m_znakovi.size()); }
+
+private:
+    QVarLengthArray<char, 64> m_znakovi;
+};
 
 // A deciphered number field within [od, do_]; fills greska otherwise.
-bool ProveriBroj(const std::vector<Polje>& polja, int polje, const QByteArray& kljucniTekst, int od, int do_,
+bool ProveriBroj(const std::vector<Polje>& polja, int polje, qint32 seme, int od, int do_,
                  const QString& naziv, QString& greska, int* vrednost = nullptr)
 {
-    const QByteArray tekst = Desifruj(polja, polje, kljucniTekst);
+    const Desifrovano desifrovano(polja, polje, seme);
+    const QByteArrayView tekst = desifrovano.Tekst();
     const auto broj = Broj(tekst);
     if (!broj) {
-        greska = QStringLiteral("%1 (polje %2) nije broj: \"%3\"").arg(naziv).arg(polje).arg(Tekst::izCp1250(tekst));
+        greska = QStringLiteral("%1 (polje %2) nije broj: \"%3\"").arg(naziv).arg(polje).arg(Tekst::izCp1250(tekst.toByteArray()));
         return false;
     }
     if (*broj < od || *broj > do_) {
@@ -221,15 +257,15 @@ constexpr int NajveciBroj = 32767;
 
 BankaZnakova UcitajZnakoveAko(const std::function<bool(int)>& uzima)
 {
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
         int kategorija = 0;
         if (!ProveriBroj(p, 1, kt, 1, 5, QStringLiteral("kategorija znaka"), greska, &kategorija)
             || !ProveriBroj(p, 3, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return uzima(kategorija) ? Ishod::Uzima : Ishod::Preskace;
     };
-    return Napuni<Znak>(1, 4, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Znak { Kopija(p[1]), Kopija(p[2]), kljuc };
+    return Napuni<Znak>(1, 4, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Znak { Deo(p[1]), Deo(p[2]), kljuc, izvor };
     });
 }
 
@@ -296,7 +332,7 @@ Greska IzdvojiTekst(qint16 n)
         return g;
     }
     QFile f(put);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         g.opis = QStringLiteral("TEKST %1: %2 se ne može napraviti (%3)").arg(n).arg(put, f.errorString());
         return g;
     }
@@ -322,54 +358,55 @@ BankaZnakova UcitajSveZnakove()
 BankaPitanja UcitajTeoriju(const QByteArray& kategorija)
 {
     // Only the records of the category are read further.
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
-        if (Desifruj(p, 1, kt) != kategorija)
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
+        if (Desifrovano(p, 1, kt).Tekst() != kategorija)
             return Ishod::Preskace;
         if (!ProveriBroj(p, 6, kt, 1, 3, QStringLiteral("tačan odgovor"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    return Napuni<Pitanje>(2, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Pitanje { Kopija(p[1]), { Kopija(p[2]), Kopija(p[3]), Kopija(p[4]) }, Kopija(p[5]), {}, kljuc };
+    return Napuni<Pitanje>(2, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Pitanje { Deo(p[1]), { Deo(p[2]), Deo(p[3]), Deo(p[4]) }, Deo(p[5]), {}, kljuc, izvor };
     });
 }
 
 BankaPitanja UcitajSituacije(const QByteArray& /*kategorija: every record is taken*/)
 {
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
         if (!ProveriBroj(p, 5, kt, 1, 3, QStringLiteral("tačan odgovor"), greska)
             || !ProveriBroj(p, 6, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    return Napuni<Pitanje>(3, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Pitanje { Kopija(p[0]), { Kopija(p[1]), Kopija(p[2]), Kopija(p[3]) }, Kopija(p[4]), Kopija(p[5]), kljuc };
+    return Napuni<Pitanje>(3, 7, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Pitanje { Deo(p[0]), { Deo(p[1]), Deo(p[2]), Deo(p[3]) }, Deo(p[4]), Deo(p[5]), kljuc, izvor };
     });
 }
 
 BankaRaskrsnica UcitajRaskrsnice(const QByteArray& /*kategorija: every record is taken*/)
 {
-    const Filter filter = [&](const std::vector<Polje>& p, const QByteArray& kt, QString& greska) {
-        const QByteArray r = Desifruj(p, 1, kt);
+    const Filter filter = [&](const std::vector<Polje>& p, qint32 kt, QString& greska) {
+        const Desifrovano desifrovano(p, 1, kt);
+        const QByteArrayView r = desifrovano.Tekst();
         bool ispravno = !r.isEmpty() && r.size() <= 9;
         for (const char c : r)
             ispravno = ispravno && c >= '1' && c <= '9';
         if (!ispravno) {
-            greska = QStringLiteral("rešenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(Tekst::izCp1250(r));
+            greska = QStringLiteral("rešenje (polje 1) nije niz od 1 do 9 cifara 1-9: \"%1\"").arg(Tekst::izCp1250(r.toByteArray()));
             return Ishod::Greska;
         }
         if (!ProveriBroj(p, 2, kt, 1, NajveciBroj, QStringLiteral("broj slike"), greska))
             return Ishod::Greska;
         return Ishod::Uzima;
     };
-    return Napuni<Raskrsnica>(4, 3, filter, [](const std::vector<Polje>& p, qint16 kljuc) {
-        return Raskrsnica { Kopija(p[0]), Kopija(p[1]), kljuc };
+    return Napuni<Raskrsnica>(4, 3, filter, [](const std::vector<Polje>& p, qint16 kljuc, const QByteArray& izvor) {
+        return Raskrsnica { Deo(p[0]), Deo(p[1]), kljuc, izvor };
     });
 }
 
-std::optional<int> Broj(const QByteArray& tekst)
+std::optional<int> Broj(QByteArrayView tekst)
 {
-    const QByteArray t = tekst.trimmed();
+    const QByteArrayView t = tekst.trimmed();
     qsizetype i = 0;
     bool negativan = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
@@ -409,56 +446,60 @@ bool CitacZapisa::Kraj()
 bool CitacZapisa::Citaj(Polje& polje)
 {
     polje = Polje();
+    const char* const b = m_b.constData();
+    const qsizetype n = m_b.size();
     // Blanks before a field; a line end here separates it from the previous record.
-    while (m_poz < m_b.size() && (JeBlanko(m_b[m_poz]) || JeKrajReda(m_b[m_poz])))
+    while (m_poz < n && (JeBlanko(b[m_poz]) || JeKrajReda(b[m_poz])))
         ++m_poz;
-    if (Kraj()) {
+    if (m_poz == n || (b[m_poz] == '\0' && Kraj())) {
         m_greska = QStringLiteral("kraj datoteke usred zapisa");
         return false;
     }
-    if (m_b[m_poz] == '"') {
-        const qsizetype kraj = m_b.indexOf('"', m_poz + 1);
-        if (kraj < 0) {
+    if (b[m_poz] == '"') {
+        const char* const pocetak = b + m_poz + 1;
+        const auto duzina = static_cast<std::size_t>(n - m_poz - 1);
+        const auto* kraj = static_cast<const char*>(std::memchr(pocetak, '"', duzina));
+        if (!kraj) {
             m_greska = QStringLiteral("navodnici nisu zatvoreni");
             return false;
         }
-        polje.tekst = QByteArray::fromRawData(m_b.constData() + m_poz + 1, kraj - m_poz - 1);
+        polje.tekst = QByteArray::fromRawData(pocetak, kraj - pocetak);
         polje.podNavodnicima = true;
-        if (polje.tekst.contains('\0')) {
+        if (std::memchr(pocetak, '\0', static_cast<std::size_t>(kraj - pocetak))) {
             m_greska = QStringLiteral("NUL bajt pre kraja datoteke");
             return false;
         }
-        m_poz = kraj + 1;
-        while (m_poz < m_b.size() && JeBlanko(m_b[m_poz]))
+        m_poz = kraj - b + 1;
+        while (m_poz < n && JeBlanko(b[m_poz]))
             ++m_poz;
-        if (m_poz < m_b.size() && m_b[m_poz] != ',' && !JeKrajReda(m_b[m_poz]) && m_b[m_poz] != '\0') {
+        if (m_poz < n && b[m_poz] != ',' && !JeKrajReda(b[m_poz]) && b[m_poz] != '\0') {
             m_greska = QStringLiteral("višak teksta posle navodnika");
             return false;
         }
     } else {
         const qsizetype pocetak = m_poz;
-        while (m_poz < m_b.size() && m_b[m_poz] != ',' && !JeKrajReda(m_b[m_poz]) && m_b[m_poz] != '\0')
+        while (m_poz < n && b[m_poz] != ',' && !JeKrajReda(b[m_poz]) && b[m_poz] != '\0')
             ++m_poz;
         qsizetype od = pocetak;
         qsizetype do_ = m_poz;
         const auto prazno = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-        while (od < do_ && prazno(m_b[od]))
+        while (od < do_ && prazno(b[od]))
             ++od;
-        while (do_ > od && prazno(m_b[do_ - 1]))
+        while (do_ > od && prazno(b[do_ - 1]))
             --do_;
-        polje.tekst = QByteArray::fromRawData(m_b.constData() + od, do_ - od);
+        polje.tekst = QByteArray::fromRawData(b + od, do_ - od);
     }
     // The separator: a comma or a line end (CR LF counts once), or the NUL padding.
-    if (m_poz < m_b.size()) {
-        if (m_b[m_poz] == ',') {
+    if (m_poz < n) {
+        if (b[m_poz] == ',') {
             ++m_poz;
-        } else if (m_b[m_poz] == '\r') {
+        } else if (b[m_poz] == '\r') {
             ++m_poz;
-            if (m_poz < m_b.size() && m_b[m_poz] == '\n')
+            if (m_poz < n && b[m_poz] == '\n')
                 ++m_poz;
-        } else if (m_b[m_poz] == '\n') {
+        } else if (b[m_poz] == '\n') {
             ++m_poz;
-        } else if (m_b[m_poz] == '\0' && !Kraj()) {
+        } else if (b[m_poz] == '\0' && !Kraj()) {
             m_greska = QStringLiteral("NUL bajt pre kraja datoteke");
             return false;
         }
@@ -468,7 +509,7 @@ bool CitacZapisa::Citaj(Polje& polje)
 
 bool CitacZapisa::CitajZapis(int n, std::vector<Polje>& polja)
 {
-    polja.assign(static_cast<std::size_t>(n), Polje());
+    polja.resize(static_cast<std::size_t>(n));  // every field is read anew
     for (int i = 0; i < n; ++i) {
         if (!Citaj(polja[static_cast<std::size_t>(i)])) {
             if (m_greska == QStringLiteral("kraj datoteke usred zapisa"))

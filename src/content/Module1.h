@@ -17,11 +17,14 @@ namespace Module1 {
 
 // Records of the four banks. Text fields stay enciphered: a window deciphers a field with
 // Kriptovanje::Dekriptuj and the key text of the record (Kriptovanje::KljucniTekst(kljuc))
-// when it shows or checks it.
+// when it shows or checks it. A loaded record's fields are not copies: they point into the
+// bytes of the record file it was read from, which its `izvor` keeps alive (every record of
+// a bank shares them, and so does every copy of a record).
 struct Znak {              // TEKST 1
     QByteArray opis;       // name and meaning
     QByteArray slika;      // number of the picture among ZNAK
     qint16 kljuc = 0;
+    QByteArray izvor;      // the bytes the fields point into (empty for fields of their own)
 };
 
 struct Pitanje {           // TEKST 2 (theory) and TEKST 3 (situations)
@@ -30,12 +33,14 @@ struct Pitanje {           // TEKST 2 (theory) and TEKST 3 (situations)
     QByteArray tacan;      // number (1..3) of the correct stored answer
     QByteArray slika;      // situations: number of the picture among SITUACIJA
     qint16 kljuc = 0;
+    QByteArray izvor;      // the bytes the fields point into (empty for fields of their own)
 };
 
 struct Raskrsnica {        // TEKST 4
     QByteArray resenje;    // one digit per vehicle, in passing order
     QByteArray slika;      // number of the picture among RASKRSNICA
     qint16 kljuc = 0;
+    QByteArray izvor;      // the bytes the fields point into (empty for fields of their own)
 };
 
 // What went wrong while loading or composing. Empty when nothing did.
@@ -98,7 +103,7 @@ BankaRaskrsnica UcitajRaskrsnice(const QByteArray& kategorija); // TEKST 4, argu
 
 // Reads a deciphered number field ("3", " 12 ", "3.0"): blanks around, an optional sign,
 // digits and an optional fraction of zeros. nullopt for anything else (not a silent 0).
-std::optional<int> Broj(const QByteArray& tekst);
+std::optional<int> Broj(QByteArrayView tekst);
 
 // One field of a record file, as the sequential reader returns it.
 struct Polje {
@@ -125,7 +130,7 @@ public:
     QString Greska() const { return m_greska; }
 
 private:
-    QByteArray m_b;
+    const QByteArray m_b;  // never written: the fields point into the bytes it shares
     qsizetype m_poz = 0;
     QString m_greska;
 };

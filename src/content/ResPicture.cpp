@@ -3,6 +3,7 @@
 #include "content/Module1.h"
 
 #include <QFile>
+#include <QHash>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QResource>
@@ -37,6 +38,34 @@ QString Ime(const QVariant& v)
     if (const auto b = Module1::Broj(tekst))
         return QString::number(*b);
     return QString::fromUtf8(tekst);
+}
+
+// The program's own pictures decoded so far, by where their bytes are (a resource registered
+// later under the same name is other bytes, and so another picture). The first pictures
+// decoded are kept up to a bound in bytes; a picture past it is decoded at every load. Kept
+// pictures are never swapped for others: what the program holds stops growing early in a
+// session, however the draws fall.
+struct Dekodirana {
+    const uchar* podaci;
+    qint64 velicina;
+    bool operator==(const Dekodirana&) const = default;
+};
+
+size_t qHash(const Dekodirana& d, size_t seme = 0)
+{
+    return qHashMulti(seme, d.podaci, d.velicina);
+}
+
+struct Dekodirane {
+    static constexpr qsizetype Najvise = 4 * 1024 * 1024;
+    QHash<Dekodirana, QImage> slike;
+    qsizetype bajtova = 0;
+};
+
+Dekodirane& DekodiraneSlike()
+{
+    static Dekodirane dekodirane;
+    return dekodirane;
 }
 
 void Postavi(ResPicture::Greska& g, qint32 broj, const QString& opis)
@@ -175,6 +204,7 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
     const QString oznaka = vrsta + QLatin1Char(' ') + broj;
 
     QByteArray fajl;  // the resource's bytes, not copied where the resource allows it
+    std::optional<Dekodirana> kljucSlike;  // the program's own picture, decoded once
     if (m_hInstance != 0) {
         const QString koren = QLatin1Char(':') + Koren() + QLatin1Char('/') + vrsta;
         const QString put = koren + QLatin1Char('/') + broj;
@@ -194,7 +224,16 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
     } else {
         const QString put = QStringLiteral(":/") + vrsta + QLatin1Char('/') + broj;
         const QResource resurs(put);
-        if (!resurs.isValid() || QFileInfo(put).isDir() || (fajl = resurs.uncompressedData()).isNull()) {
+        if (!resurs.isValid() || QFileInfo(put).isDir()) {
+            Postavi(m_Err, NemaResursa,
+                QStringLiteral("Resource with identifier '%1' of type '%2' not found").arg(broj, vrsta));
+            return {};
+        }
+        kljucSlike = Dekodirana { resurs.data(), resurs.size() };
+        const Dekodirane& d = DekodiraneSlike();
+        if (const auto nadjena = d.slike.constFind(*kljucSlike); nadjena != d.slike.cend())
+            return *nadjena;
+        if ((fajl = resurs.uncompressedData()).isNull()) {
             Postavi(m_Err, NemaResursa,
                 QStringLiteral("Resource with identifier '%1' of type '%2' not found").arg(broj, vrsta));
             return {};
@@ -215,6 +254,10 @@ QImage ResPicture::LoadResPicture(const QVariant& ResType, const QVariant& ID)
     }
     if (m_Err.Number != 0)
         m_Err.Description += QStringLiteral(" (%1)").arg(oznaka);
+    else if (Dekodirane& d = DekodiraneSlike(); kljucSlike && d.bajtova + slika.sizeInBytes() <= Dekodirane::Najvise) {
+        d.slike.insert(*kljucSlike, slika);
+        d.bajtova += slika.sizeInBytes();
+    }
     return slika;
 }
 

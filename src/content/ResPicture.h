@@ -10,7 +10,9 @@
 // the GIF or JPEG file that follows with QImageReader.
 //
 // Nothing throws. A failed load returns a null QImage and leaves the error's number and
-// description in Err(). Create one object per picture and drop it after the load.
+// description in Err(). Create one object per picture and drop it after the load. The first
+// pictures of the program's own resources (a few megabytes of them) are decoded once: later
+// loads return the same picture.
 #pragma once
 
 #include <QByteArray>

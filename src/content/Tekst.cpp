@@ -18,7 +18,9 @@ QString Procitaj(const QByteArray& kljuc, const QByteArray& sifrovano)
 
 QString izCp1250(const QByteArray& bajtovi)
 {
-    QStringDecoder dekoder(KodnaStrana);
+    // Made once for the thread: every text a window shows passes here. A single-byte code page
+    // keeps no state between texts.
+    thread_local QStringDecoder dekoder(KodnaStrana, QStringConverter::Flag::Stateless);
     Q_ASSERT(dekoder.isValid());
     return dekoder.decode(bajtovi);
 }

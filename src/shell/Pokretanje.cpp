@@ -2,10 +2,15 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
+
+#include <fontconfig/fontconfig.h>
 
 namespace Pokretanje {
 
@@ -21,6 +26,32 @@ namespace {
             return std::nullopt;
         return skripta.canonicalFilePath();
     }
+
+    // Waits for the first paint of its window, then hands its work to the event loop.
+    class PrviCrtez : public QObject {
+    public:
+        PrviCrtez(QWidget* prozor, std::function<void()> posao)
+            : QObject(prozor)
+            , m_posao(std::move(posao))
+        {
+            prozor->installEventFilter(this);
+        }
+
+    protected:
+        bool eventFilter(QObject* objekat, QEvent* dogadjaj) override
+        {
+            if (dogadjaj->type() == QEvent::Paint) {
+                objekat->removeEventFilter(this);
+                // After the whole picture: the paint under way draws the window's children too.
+                QTimer::singleShot(0, parent(), std::move(m_posao));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> m_posao;
+    };
 
     void Ispisi(const QString& tekst, std::FILE* kuda)
     {
@@ -82,6 +113,27 @@ std::optional<int> PreProzora(int& argc, char** argv)
         return 1;
     }
     return std::nullopt;
+}
+
+void PoslePrvogCrtanja(QWidget* prozor, std::function<void()> posao)
+{
+    new PrviCrtez(prozor, std::move(posao));
+}
+
+PripremaFontova::PripremaFontova()
+    : m_nit([] { FcInit(); })
+{
+}
+
+PripremaFontova::~PripremaFontova()
+{
+    Sacekaj();
+}
+
+void PripremaFontova::Sacekaj()
+{
+    if (m_nit.joinable())
+        m_nit.join();
 }
 
 }

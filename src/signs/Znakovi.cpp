@@ -95,7 +95,6 @@ Module1::Greska Znakovi::Ucitaj()
             opis->setWordWrap(true);
             opis->setAlignment(m_label2[0]->alignment());
             opis->setText(Tekst::Procitaj(kljuc, znak.opis));
-            opis->show();
             m_label2.push_back(opis);
         }
 
@@ -107,6 +106,8 @@ Module1::Greska Znakovi::Ucitaj()
             m_image1[std::size_t(i)]->move(m_image1[0]->x(), vrh);
             m_label2[std::size_t(i)]->setGeometry(Izgled::Tvip(LevoOpisa), vrh, Izgled::Tvip(SirinaOpisa),
                 m_image1[std::size_t(i)]->height());
+            // Shown once it has its place: shown before, it would first be sized to its text.
+            m_label2[std::size_t(i)]->show();
         }
 
         frame->show();

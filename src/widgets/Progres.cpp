@@ -2,12 +2,15 @@
 
 #include "widgets/Izgled.h"
 
+#include <QCache>
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QPainter>
 #include <QWindow>
 #include <QPaintEvent>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 const QColor Crvena(255, 0, 0);
@@ -68,12 +71,50 @@ void Progres::Ucitavanje(qint16 value, qint16 maximum)
     repaint();
 }
 
+namespace {
+// The drawn discs by value, maximum, pixel ratio and background: a load draws the same steps
+// each time it runs, so each step is drawn once and then only copied. Bounded in bytes.
+QCache<QByteArray, QImage>& NacrtaniDiskovi()
+{
+    static QCache<QByteArray, QImage> diskovi(4 * 1024 * 1024);
+    return diskovi;
+}
+}  // namespace
+
 void Progres::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));  // Cls
-    if (!m_crtaj || m_maksimum <= 0)
+    const QColor pozadina = palette().color(QPalette::Window);
+    if (!m_crtaj || m_maksimum <= 0) {
+        p.fillRect(rect(), pozadina);  // Cls
         return;
+    }
+    const qreal razmera = devicePixelRatioF();
+    QByteArray kljuc;
+    QDataStream(&kljuc, QIODevice::WriteOnly)
+        << m_vrednost << m_maksimum << razmera << pozadina.rgba() << size() << logicalDpiX() << logicalDpiY();
+    if (const QImage* disk = NacrtaniDiskovi().object(kljuc)) {
+        p.drawImage(0, 0, *disk);
+        return;
+    }
+    // Opaque like the window, so the disc's edges and the text blend as on the window itself.
+    auto disk = std::make_unique<QImage>((QSizeF(size()) * razmera).toSize(), QImage::Format_RGB32);
+    disk->setDevicePixelRatio(razmera);
+    // The screen's resolution, so that the 20-point text is as large as on the window.
+    disk->setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    disk->setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    {
+        QPainter d(disk.get());
+        Nacrtaj(d, pozadina);
+    }
+    p.drawImage(0, 0, *disk);
+    const qsizetype bajtova = disk->sizeInBytes();
+    NacrtaniDiskovi().insert(kljuc, disk.release(), bajtova);
+}
+
+void Progres::Nacrtaj(QPainter& p, const QColor& pozadina) const
+{
+    p.fillRect(rect(), pozadina);  // Cls
     p.setRenderHint(QPainter::Antialiasing);
     // Drawing units: the disc of radius 1000 around (1000, 1000) with a margin of 50 on
     // every side fills the client area.

@@ -7,7 +7,8 @@
 // 20 pt. The disc has radius 1000 around (1000, 1000) and the text stands at (700, 700)
 // in drawing units; 2100 units (the disc and a margin of 50) span the client area.
 //
-// Callers compose without returning to the event loop, so Ucitavanje repaints at once.
+// Callers compose without returning to the event loop, so Ucitavanje repaints at once. A
+// step drawn once (the same value, maximum and size) is copied the next time it is shown.
 // Usual use, with the window unloaded on every way out of the scope:
 //     Progres::Prikaz progres(this);
 //     progres.Ucitavanje(0, 100); ...
@@ -68,6 +69,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The disc and the percentage over the background, in the window's own coordinates.
+    void Nacrtaj(QPainter& p, const QColor& pozadina) const;
+
     qint16 m_vrednost = 0;
     qint16 m_maksimum = 100;
     bool m_crtaj = false;  // nothing is drawn before the first Ucitavanje

@@ -41,6 +41,20 @@ TEST(KljucniTekst, PrefixThenDecimalKey)
     EXPECT_EQ(KljucniTekst(32767), QByteArray(KljucniPrefiks) + "32767");
 }
 
+// The loaders read with a seed made straight from the key number and decipher into a buffer of
+// their own: the same seed and the same text as through the key text.
+TEST(SemeKljuca, SameAsTheKeyTextsSeedAndDecipher)
+{
+    const QByteArray sifra = Kriptovanje::Enkriptuj(Kriptovanje::KljucniTekst(-32768), "Tekst sa 3 reci");
+    for (const qint16 kljuc : { qint16(-32768), qint16(-1), qint16(0), qint16(7), qint16(4817), qint16(32767) }) {
+        const QByteArray tekst = Kriptovanje::KljucniTekst(kljuc);
+        EXPECT_EQ(Kriptovanje::SemeKljuca(kljuc), Kriptovanje::KljucUSeme(tekst)) << kljuc;
+        QByteArray izlaz(sifra.size(), '\0');
+        izlaz.truncate(Kriptovanje::DekriptujU(Kriptovanje::SemeKljuca(kljuc), sifra, izlaz.data()));
+        EXPECT_EQ(izlaz, Kriptovanje::Dekriptuj(tekst, sifra)) << kljuc;
+    }
+}
+
 TEST(Dekriptuj, EveryAlphabetCharacterAndBlankSurvivesTheRoundTrip)
 {
     const QByteArray tekst = CelaAzbuka() + "  " + CelaAzbuka();

@@ -162,6 +162,19 @@ TEST(ResPictureSvoje, BrojKaoTekstJeIstiResurs)
     EXPECT_EQ(c.LoadResPicture(QByteArray("SITUACIJA"), QByteArray(" 4 ")), broj);
 }
 
+// The first pictures of the program are decoded at their first load; later loads get that
+// same picture. (The first sign is among the first pictures whatever order the tests run in.)
+TEST(ResPictureSvoje, SlikaSeDekodiraJednom)
+{
+    ResPicture a, b;
+    const QImage prva = a.LoadResPicture("ZNAK", 1);
+    const QImage druga = b.LoadResPicture("ZNAK", 1);
+    ASSERT_FALSE(prva.isNull());
+    EXPECT_EQ(prva.cacheKey(), druga.cacheKey());
+    EXPECT_EQ(b.Err().Number, 0);
+    EXPECT_NE(a.LoadResPicture("ZNAK", 2).cacheKey(), prva.cacheKey());
+}
+
 TEST(ResPictureSvoje, NepostojeciResursJeGreska326)
 {
     const struct {

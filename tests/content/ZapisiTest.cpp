@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace Module1;
 using Fiksture::Dopuni;
 using Fiksture::Zapis;
@@ -246,6 +248,25 @@ TEST_F(Loaders, TheoryCategoryMatchesExactly)
     EXPECT_EQ(Otvoreno(cd.zapisi[1].kljuc, cd.zapisi[1].tacan), "3");
 
     EXPECT_EQ(UcitajTeoriju("B").zapisi.size(), 1u);
+}
+
+// A record kept after its bank is gone (as a test keeps its drawn questions) still reads: its
+// fields point into the record file's bytes, which it keeps.
+TEST_F(Loaders, ARecordOutlivesItsBank)
+{
+    izvori.Postavi(2, Dopuni(Zapis(31, {"B", "prvo pitanje", "a", "b", "c", "1"})
+                             + Zapis(-32, {"B", "drugo pitanje", "d1", "d2", "d3", "2"})));
+    std::optional<Pitanje> zadrzano;
+    {
+        BankaPitanja banka = UcitajTeoriju("B");
+        ASSERT_EQ(banka.zapisi.size(), 2u);
+        zadrzano = banka.zapisi[1];
+        // Another load in between must not disturb it either.
+        ASSERT_EQ(UcitajTeoriju("B").zapisi.size(), 2u);
+    }
+    EXPECT_EQ(Otvoreno(zadrzano->kljuc, zadrzano->pitanje), "drugo pitanje");
+    EXPECT_EQ(Otvoreno(zadrzano->kljuc, zadrzano->odgovori[2]), "d3");
+    EXPECT_EQ(Otvoreno(zadrzano->kljuc, zadrzano->tacan), "2");
 }
 
 TEST_F(Loaders, SituationsAndIntersectionsTakeEveryRecord)

@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "shell/Karuvel.h"
+#include "shell/Pokretanje.h"
 #include "shell/Uvodna.h"
 #include "theory/Teorija.h"
 
@@ -148,6 +149,38 @@ TEST_F(GlavniProzor, TheActiveActivityWindowMaximisesTheFrame)
     EXPECT_FALSE(m_glavni.isMaximized()) << "the T bank is missing: no window opened";
     m_glavni.findChild<QAction*>("TeorijaB")->trigger();
     EXPECT_TRUE(m_glavni.isMaximized());
+}
+
+// What the start puts off until its window stands drawn (the progress store) runs once, after
+// that window's first paint, from the event loop.
+TEST(PoslePrvogCrtanja, JednomPosleCrtanjaProzora)
+{
+    class BrojacCrtanja : public QObject {
+    public:
+        int crtanja = 0;
+
+    protected:
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            crtanja += e->type() == QEvent::Paint;
+            return false;
+        }
+    };
+    QWidget prozor;
+    prozor.resize(200, 100);
+    BrojacCrtanja brojac;
+    prozor.installEventFilter(&brojac);
+    std::vector<int> posle;  // the window's paints when the work ran
+    Pokretanje::PoslePrvogCrtanja(&prozor, [&] { posle.push_back(brojac.crtanja); });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(posle.empty()) << "nothing runs before the window is drawn";
+
+    prozor.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !posle.empty(); }));
+    EXPECT_GE(posle[0], 1);
+    prozor.repaint();
+    QTest::qWait(20);
+    EXPECT_EQ(posle.size(), 1u);
 }
 
 }
