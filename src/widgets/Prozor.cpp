@@ -4,11 +4,14 @@
 #include "widgets/Uvelicanje.h"
 
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 Prozor::Prozor(QWidget* parent)
     : QWidget(parent)
@@ -19,6 +22,14 @@ Prozor::Prozor(QWidget* parent)
 
 QSize Prozor::Obim() const
 {
+    // A layout places the controls over whatever room there is; it needs its minimum, and
+    // where texts wrap, the height they take at the window's width.
+    if (QLayout* raspored = layout()) {
+        QSize najmanje = raspored->totalMinimumSize();
+        if (raspored->hasHeightForWidth())
+            najmanje.setHeight(std::max(najmanje.height(), raspored->totalHeightForWidth(std::max(width(), najmanje.width()))));
+        return najmanje;
+    }
     QRect obim;
     for (QObject* o : children()) {
         auto* w = qobject_cast<QWidget*>(o);
@@ -26,6 +37,17 @@ QSize Prozor::Obim() const
             obim |= w->geometry();
     }
     return obim.isEmpty() ? QSize() : QSize(obim.right() + 1, obim.bottom() + 1);
+}
+
+bool Prozor::event(QEvent* dogadjaj)
+{
+    const bool obradjen = QWidget::event(dogadjaj);
+    // A change of the controls' sizes reaches the window's layout a few events later (a zoom,
+    // a new text): the room it needs is taken again once it has, and again at a new width,
+    // where wrapped texts take another height.
+    if ((dogadjaj->type() == QEvent::LayoutRequest || dogadjaj->type() == QEvent::Resize) && layout())
+        DrziObim();
+    return obradjen;
 }
 
 void Prozor::DrziObim()

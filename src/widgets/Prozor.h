@@ -47,7 +47,8 @@ public:
     // The window's zoom (Ctrl++, Ctrl+-, Ctrl+0; Ctrl+wheel where no panel takes the wheel).
     Uvelicanje* Zum() const { return m_zum; }
 
-    // The room the window's controls take: from its corner to the far edges of the farthest.
+    // The room the window's controls take: from its corner to the far edges of the farthest,
+    // or the minimum of the layout that places them.
     QSize Obim() const;
     // The window never gets smaller than its controls: where the main window's area is
     // smaller, the area scrolls instead of cutting the window off. Follows the zoom.
@@ -82,6 +83,7 @@ protected:
     // The key that clicks dugme wherever the keyboard focus is inside the window; the
     // button's tooltip names it, its caption stays.
     void Taster(QPushButton* dugme, const QKeySequence& taster);
+    bool event(QEvent* dogadjaj) override;
     void keyPressEvent(QKeyEvent* dogadjaj) override;
     void wheelEvent(QWheelEvent* dogadjaj) override;
 

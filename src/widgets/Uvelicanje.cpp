@@ -76,6 +76,8 @@ void Uvelicanje::Zapamti()
         Dizajn d;
         d.w = w;
         d.geometrija = w->geometry();
+        d.najmanje = w->minimumSize();
+        d.najvise = w->maximumSize();
         d.svojFont = w->testAttribute(Qt::WA_SetFont);
         d.font = w->font();
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->hasScaledContents())
@@ -91,6 +93,11 @@ void Uvelicanje::Primeni(int procenat)
         if (!d.w)
             continue;
         const QRect& g = d.geometrija;
+        // A control of fixed size in a layout grows with the zoom as well.
+        if (!d.najmanje.isNull())
+            d.w->setMinimumSize(Puta(d.najmanje.width(), f), Puta(d.najmanje.height(), f));
+        if (d.najvise != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
+            d.w->setMaximumSize(std::min(QWIDGETSIZE_MAX, Puta(d.najvise.width(), f)), std::min(QWIDGETSIZE_MAX, Puta(d.najvise.height(), f)));
         d.w->setGeometry(Puta(g.x(), f), Puta(g.y(), f), Puta(g.width(), f), Puta(g.height(), f));
         if (d.svojFont) {
             QFont font = d.font;

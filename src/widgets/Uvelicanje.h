@@ -52,6 +52,8 @@ private:
     struct Dizajn {
         QPointer<QWidget> w;
         QRect geometrija;
+        QSize najmanje;  // the size limits a layout keeps it in
+        QSize najvise;
         bool svojFont = false;
         QFont font;
         QPixmap slika;  // a picture the label shows at its own size
