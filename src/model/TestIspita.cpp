@@ -45,6 +45,15 @@ Module1::Greska TestIspita::Sastavi(qint64 sada)
 
 Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
 {
+    // A question of its kind and points, drawn as record `zapis` of its bank.
+    auto novo = [&](VrstaPitanja vrsta, int zapis, qint16 kljuc) {
+        Pitanje p;
+        p.vrsta = vrsta;
+        p.poeni = m_format.Deo(vrsta).poeni;
+        p.zapis = zapis;
+        p.kljuc = kljuc;
+        return p;
+    };
     auto pitanjaSaIzborom = [&](const std::function<Module1::BankaPitanja()>& ucitavac, VrstaPitanja vrsta,
                                 const char* ime, bool saSlikom) -> Module1::Greska {
         const DeoIspita& deo = m_format.Deo(vrsta);
@@ -59,11 +68,7 @@ Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
         for (const int q : *izvuceni) {
             const Module1::Pitanje& zapis = banka.zapisi[static_cast<std::size_t>(q)];
             const QByteArray kljuc = Kriptovanje::KljucniTekst(zapis.kljuc);
-            Pitanje p;
-            p.vrsta = vrsta;
-            p.poeni = deo.poeni;
-            p.zapis = q;
-            p.kljuc = zapis.kljuc;
+            Pitanje p = novo(vrsta, q, zapis.kljuc);
             p.tekst = Kriptovanje::Dekriptuj(kljuc, zapis.pitanje);
             const int tacan = Module1::Broj(Kriptovanje::Dekriptuj(kljuc, zapis.tacan)).value_or(0) - 1;
             const std::vector<int> redosled = *Module2::SlucajniOdgovori(m_generator, 0, 2, 3);
@@ -95,11 +100,7 @@ Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
         for (const int q : *izvuceni) {
             const Module1::Raskrsnica& zapis = banka.zapisi[static_cast<std::size_t>(q)];
             const QByteArray kljuc = Kriptovanje::KljucniTekst(zapis.kljuc);
-            Pitanje p;
-            p.vrsta = VrstaPitanja::Raskrsnica;
-            p.poeni = deo.poeni;
-            p.zapis = q;
-            p.kljuc = zapis.kljuc;
+            Pitanje p = novo(VrstaPitanja::Raskrsnica, q, zapis.kljuc);
             p.tekst = Tekst::uCp1250(QStringLiteral("Upišite brojeve vozila redom kojim prolaze kroz raskrsnicu.")).value_or(QByteArray());
             p.resenje = Kriptovanje::Dekriptuj(kljuc, zapis.resenje).left(9);
             p.slika = Module1::Broj(Kriptovanje::Dekriptuj(kljuc, zapis.slika)).value_or(0);
@@ -124,11 +125,7 @@ Module1::Greska TestIspita::SastaviPitanja(std::vector<Pitanje>& pitanja)
         const int velicina = static_cast<int>(banka.zapisi.size());
         for (const int s : *izvuceni) {
             const Module1::Znak& zapis = banka.zapisi[static_cast<std::size_t>(s)];
-            Pitanje p;
-            p.vrsta = VrstaPitanja::Znak;
-            p.poeni = deo.poeni;
-            p.zapis = s;
-            p.kljuc = zapis.kljuc;
+            Pitanje p = novo(VrstaPitanja::Znak, s, zapis.kljuc);
             p.tekst = Tekst::uCp1250(QStringLiteral("Šta znači ovaj saobraćajni znak?")).value_or(QByteArray());
             p.slika = Module1::Broj(Kriptovanje::Dekriptuj(Kriptovanje::KljucniTekst(zapis.kljuc), zapis.slika)).value_or(0);
             // Two other signs: drawn among the rest, numbered past the sign asked.

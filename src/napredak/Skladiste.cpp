@@ -10,8 +10,24 @@
 #include <QVariant>
 
 #include <atomic>
+#include <optional>
 
 namespace {
+
+// A read of the store on connection veza, forward only, with its values bound in order;
+// nothing when it cannot be made.
+std::optional<QSqlQuery> Citaj(const QString& veza, const QString& upit, const QVariantList& vrednosti = {})
+{
+    QSqlQuery q(QSqlDatabase::database(veza, false));
+    q.setForwardOnly(true);
+    if (!q.prepare(upit))
+        return std::nullopt;
+    for (qsizetype i = 0; i < vrednosti.size(); ++i)
+        q.bindValue(static_cast<int>(i), vrednosti[i]);
+    if (!q.exec())
+        return std::nullopt;
+    return q;
+}
 
 // The schema, one step per version: step i brings user_version i to i + 1.
 const std::vector<std::vector<const char*>> Koraci = {
@@ -257,16 +273,11 @@ std::map<qint16, std::vector<bool>> Skladiste::Ishodi(Napredak::Banka banka) con
     std::map<qint16, std::vector<bool>> ishodi;
     if (!m_otvoreno)
         return ishodi;
-    QSqlQuery q(QSqlDatabase::database(m_veza, false));
-    q.setForwardOnly(true);
     // The index covers the query: the answers are read in order straight from it.
-    if (!q.prepare(QStringLiteral("SELECT kljuc, tacno FROM odgovor WHERE banka = ? ORDER BY kljuc, id")))
-        return ishodi;
-    q.bindValue(0, static_cast<int>(banka));
-    if (!q.exec())
-        return ishodi;
-    while (q.next())
-        ishodi[static_cast<qint16>(q.value(0).toInt())].push_back(q.value(1).toInt() != 0);
+    std::optional<QSqlQuery> q = Citaj(m_veza, QStringLiteral("SELECT kljuc, tacno FROM odgovor WHERE banka = ? ORDER BY kljuc, id"),
+        { static_cast<int>(banka) });
+    while (q && q->next())
+        ishodi[static_cast<qint16>(q->value(0).toInt())].push_back(q->value(1).toInt() != 0);
     return ishodi;
 }
 
@@ -275,16 +286,11 @@ std::vector<Skladiste::Rezultat> Skladiste::Rezultati(Napredak::Aktivnost aktivn
     std::vector<Rezultat> rezultati;
     if (!m_otvoreno)
         return rezultati;
-    QSqlQuery q(QSqlDatabase::database(m_veza, false));
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT vreme, tacnih, ukupno FROM provera WHERE aktivnost = ? AND kategorija = ? ORDER BY vreme, id")))
-        return rezultati;
-    q.bindValue(0, static_cast<int>(aktivnost));
-    q.bindValue(1, Kategorija(kategorija));
-    if (!q.exec())
-        return rezultati;
-    while (q.next())
-        rezultati.push_back({QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC), q.value(1).toInt(), q.value(2).toInt()});
+    std::optional<QSqlQuery> q = Citaj(m_veza,
+        QStringLiteral("SELECT vreme, tacnih, ukupno FROM provera WHERE aktivnost = ? AND kategorija = ? ORDER BY vreme, id"),
+        { static_cast<int>(aktivnost), Kategorija(kategorija) });
+    while (q && q->next())
+        rezultati.push_back({QDateTime::fromMSecsSinceEpoch(q->value(0).toLongLong(), Qt::UTC), q->value(1).toInt(), q->value(2).toInt()});
     return rezultati;
 }
 
@@ -293,17 +299,14 @@ std::vector<Napredak::Ispit> Skladiste::Ispiti() const
     std::vector<Napredak::Ispit> ispiti;
     if (!m_otvoreno)
         return ispiti;
-    QSqlQuery q(QSqlDatabase::database(m_veza, false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT vreme, kategorija, bodovi, najvise, polozen FROM ispit ORDER BY vreme, id")))
-        return ispiti;
-    while (q.next()) {
+    std::optional<QSqlQuery> q = Citaj(m_veza, QStringLiteral("SELECT vreme, kategorija, bodovi, najvise, polozen FROM ispit ORDER BY vreme, id"));
+    while (q && q->next()) {
         Napredak::Ispit i;
-        i.vreme = QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC);
-        i.kategorija = q.value(1).toString().toLatin1();
-        i.bodovi = q.value(2).toInt();
-        i.najvise = q.value(3).toInt();
-        i.polozen = q.value(4).toInt() != 0;
+        i.vreme = QDateTime::fromMSecsSinceEpoch(q->value(0).toLongLong(), Qt::UTC);
+        i.kategorija = q->value(1).toString().toLatin1();
+        i.bodovi = q->value(2).toInt();
+        i.najvise = q->value(3).toInt();
+        i.polozen = q->value(4).toInt() != 0;
         ispiti.push_back(std::move(i));
     }
     return ispiti;
@@ -313,6 +316,6 @@ int Skladiste::BrojOdgovora() const
 {
     if (!m_otvoreno)
         return 0;
-    QSqlQuery q(QSqlDatabase::database(m_veza, false));
-    return q.exec(QStringLiteral("SELECT count(*) FROM odgovor")) && q.next() ? q.value(0).toInt() : 0;
+    std::optional<QSqlQuery> q = Citaj(m_veza, QStringLiteral("SELECT count(*) FROM odgovor"));
+    return q && q->next() ? q->value(0).toInt() : 0;
 }

@@ -3,7 +3,7 @@
 // an X server. Every question is a group named by its number and text with its answers as
 // radio buttons, every mark and picture is named, and no right answer is told before
 // "Provera".
-#include "GuiTest.h"
+#include "GlavniTest.h"
 #include "intersections/Raskrsnice.h"
 #include "shell/Karuvel.h"
 #include "signs/ZnakoviTest.h"
@@ -32,26 +32,9 @@ struct Cvor {
     QStringList stanja;
 };
 
-class Atspi : public GuiTest {
+class Atspi : public GlavniTest {
 protected:
-    void SetUp() override
-    {
-        Module1::PostaviIzvor({});  // the program's own content
-        glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
-        glavni->setAttribute(Qt::WA_DeleteOnClose);
-        glavni->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(glavni));
-    }
-
-    template <class T>
-    T* Otvori(const char* stavka)
-    {
-        Komanda(glavni, QLatin1String(stavka));
-        QMdiSubWindow* pod = glavni->Povrsina()->activeSubWindow();
-        T* prozor = pod ? qobject_cast<T*>(pod->widget()) : nullptr;
-        EXPECT_TRUE(prozor) << stavka;
-        return prozor;
-    }
+    void SetUp() override { NapraviGlavni(); }
 
     // The program's tree as atspi_stablo reads it; this program keeps answering meanwhile.
     static std::vector<Cvor> Stablo()
@@ -105,14 +88,13 @@ protected:
         }
     }
 
-    Karuvel* glavni = nullptr;
 };
 
 class AtspiPitanja : public Atspi, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(AtspiPitanja, QuestionsAreGroupsOfRadioButtonsWithNamedMarksAndPictures)
 {
-    auto* p = Otvori<ProzorPitanja>(GetParam());
+    auto* p = OtvoriAktivnost<ProzorPitanja>(GetParam());
     ASSERT_TRUE(p);
     const bool situacije = QLatin1String(GetParam()).startsWith(QLatin1String("Situacije"));
     QTest::mouseClick(p->Okvir(1)->Label(2), Qt::LeftButton);
@@ -164,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(TeorijaISituacije, AtspiPitanja, ::testing::Values("Teo
 
 TEST_F(Atspi, TheSignTestNamesItsPicturesAndBoxesAndTellsTheAnswersOnlyAfterTheCheck)
 {
-    auto* z = Otvori<ZnakoviTest>("TestSaZnakovima");
+    auto* z = OtvoriAktivnost<ZnakoviTest>("TestSaZnakovima");
     ASSERT_TRUE(z);
     for (const bool provereno : { false, true }) {
         SCOPED_TRACE(provereno ? "after the check" : "before the check");
@@ -191,7 +173,7 @@ TEST_F(Atspi, TheSignTestNamesItsPicturesAndBoxesAndTellsTheAnswersOnlyAfterTheC
 
 TEST_F(Atspi, TheIntersectionPicturesAreDescribedAndTheVerdictsToldAfterTheCheck)
 {
-    auto* r = Otvori<Raskrsnice>("RaskrsniceP");
+    auto* r = OtvoriAktivnost<Raskrsnice>("RaskrsniceP");
     ASSERT_TRUE(r);
     std::vector<Cvor> stablo = Stablo();
     NistaTacnoPreProvere(stablo);

@@ -2,7 +2,7 @@
 // screen, with and without a scale factor of 2): at the design size and zoomed to 200 %,
 // every control of the window can be brought into view, by the main window's area scrolling
 // where the window is larger than the area, and nothing scrolls where it fits.
-#include "GuiTest.h"
+#include "GlavniTest.h"
 #include "shell/Karuvel.h"
 #include "shell/Uvodna.h"
 #include "widgets/Prozor.h"
@@ -22,24 +22,13 @@
 
 namespace {
 
-class Obim : public GuiTest, public ::testing::WithParamInterface<const char*> {
+class Obim : public GlavniTest, public ::testing::WithParamInterface<const char*> {
 protected:
-    void SetUp() override
-    {
-        Module1::PostaviIzvor({});  // the program's own content
-        glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
-        glavni->setAttribute(Qt::WA_DeleteOnClose);
-        glavni->showMaximized();
-        QApplication::setActiveWindow(glavni);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(glavni));
-    }
+    void SetUp() override { NapraviGlavni(true); }
 
     Prozor* Otvori()
     {
-        Komanda(glavni, QLatin1String(GetParam()));
-        QMdiSubWindow* pod = glavni->Povrsina()->activeSubWindow();
-        auto* prozor = pod ? qobject_cast<Prozor*>(pod->widget()) : nullptr;
-        EXPECT_TRUE(prozor) << GetParam();
+        auto* prozor = OtvoriAktivnost<Prozor>(GetParam());
         if (prozor)
             QApplication::setActiveWindow(glavni);
         Smiri();
@@ -136,7 +125,6 @@ protected:
         v->setValue(0);
     }
 
-    Karuvel* glavni = nullptr;
 };
 
 TEST_P(Obim, EveryControlCanBeScrolledIntoViewAtTheDesignSizeAndAt200Percent)

@@ -2,7 +2,7 @@
 // taken from opening to "Provera" and "Nov TEST" with key events alone, the accessibility
 // tree of every window before and after "Provera", and the states that are not told by
 // colour alone.
-#include "GuiTest.h"
+#include "GlavniTest.h"
 #include "intersections/Raskrsnice.h"
 #include "shell/Karuvel.h"
 #include "signs/ZnakoviTest.h"
@@ -72,15 +72,11 @@ double Kontrast(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-class Pristupacnost : public GuiTest {
+class Pristupacnost : public GlavniTest {
 protected:
     void SetUp() override
     {
-        Module1::PostaviIzvor({});  // the program's own content
-        glavni = new Karuvel(Seme());  // closed, and so deleted, after the test
-        glavni->setAttribute(Qt::WA_DeleteOnClose);
-        glavni->show();
-        QApplication::setActiveWindow(glavni);
+        NapraviGlavni();
         ASSERT_TRUE(QTest::qWaitForWindowActive(glavni));
     }
 
@@ -88,11 +84,7 @@ protected:
     template <class T>
     T* Otvori(const char* stavka)
     {
-        if (QAction* a = Kontrola<QAction>(glavni, QLatin1String(stavka)))
-            a->trigger();
-        QMdiSubWindow* pod = glavni->Povrsina()->activeSubWindow();
-        T* prozor = pod ? qobject_cast<T*>(pod->widget()) : nullptr;
-        EXPECT_TRUE(prozor) << stavka;
+        T* prozor = OtvoriAktivnost<T>(stavka);
         Aktiviraj();
         return prozor;
     }
@@ -120,8 +112,6 @@ protected:
             Taster(nazad ? Qt::Key_Backtab : Qt::Key_Tab, nazad ? Qt::ShiftModifier : Qt::NoModifier);
         ASSERT_EQ(QApplication::focusWidget(), cilj) << "Tab never reaches " << cilj->objectName().toStdString();
     }
-
-    Karuvel* glavni = nullptr;
 };
 
 // --- keyboard ---
