@@ -211,12 +211,15 @@ void Karuvel::ZapisiIspit(const Napredak::Ispit& ispit)
 
 void Karuvel::Otvori(const std::function<Prozor*()>& napravi, const QString& naslov, std::optional<Belezenje> belezenje)
 {
-    ZatvoriOstale();
     std::unique_ptr<Prozor> prozor(napravi());
     if (belezenje && m_napredak)
         prozor->PostaviZapisnik([this, b = *belezenje](const std::vector<Napredak::Odgovor>& o) { Zapisi(b, o); });
     prozor->Naslov()->setText(naslov);
-    if (const Module1::Greska greska = prozor->Ucitaj()) {
+    const Module1::Greska greska = prozor->Ucitaj();
+    // The windows open till now go only once the new one is composed: the area never stands
+    // empty under the progress window, and is drawn once, with the new window in it.
+    ZatvoriOstale();
+    if (greska) {
         Poruke::Greska(this, greska.ZaKorisnika());
         return;
     }

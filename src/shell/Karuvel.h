@@ -65,7 +65,8 @@ private:
         QByteArray kategorija;
     };
     // Opens an activity window: its heading, its load, then the window maximised in the
-    // frame, or the failure told and the window dropped. Every other window is closed first.
+    // frame, or the failure told and the window dropped. Every other window is closed once
+    // the load has ended, before either.
     // With `belezenje` the window's checks go to the progress store.
     void Otvori(const std::function<Prozor*()>& napravi, const QString& naslov,
         std::optional<Belezenje> belezenje = std::nullopt);

@@ -177,9 +177,10 @@ Module1::Greska ZnakoviTest::Prikazi()
         // Shown at its own size unless it is too large for its place; then shrunk, and the
         // picture drawn scaled into the reduced size.
         const Raspored::Velicina v = Raspored::Uklopi({ float(slika.width()), float(slika.height()) });
+        const QSize mesto(qRound(v.sirina), qRound(v.visina));
         m_image1[j]->setScaledContents(true);
-        m_image1[j]->setPixmap(QPixmap::fromImage(slika));
-        m_image1[j]->resize(qRound(v.sirina), qRound(v.visina));
+        m_image1[j]->setPixmap(Izgled::UVelicini(slika, mesto, m_image1[j]->devicePixelRatioF()));
+        m_image1[j]->resize(mesto);
     }
     for (int j = 1; j <= BrojSlika; ++j)
         m_image1[j]->show();

@@ -1,6 +1,7 @@
 #include "widgets/Izgled.h"
 
 #include <QAbstractButton>
+#include <QCache>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QResource>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace {
 // Paints the focus frame after the control has painted itself, and lets buttons click on
@@ -118,6 +121,31 @@ void Boje(QWidget* w, const QColor& tekst, const QColor& pozadina)
 {
     BojaTeksta(w, tekst);
     Pozadina(w, pozadina);
+}
+
+QPixmap UVelicini(const QImage& slika, const QSize& velicina, qreal razmera)
+{
+    const QSize tacaka = velicina * razmera;
+    if (slika.isNull() || tacaka.isEmpty())
+        return {};
+    if (tacaka == slika.size()) {
+        QPixmap p = QPixmap::fromImage(slika);
+        p.setDevicePixelRatio(razmera);
+        return p;
+    }
+    static QCache<QString, QPixmap> umanjene(2 * 1024 * 1024);
+    const QString kljuc = QStringLiteral("%1 %2x%3").arg(slika.cacheKey()).arg(tacaka.width()).arg(tacaka.height());
+    if (const QPixmap* gotova = umanjene.object(kljuc)) {
+        QPixmap p = *gotova;
+        p.setDevicePixelRatio(razmera);
+        return p;
+    }
+    // The way a label scales its picture: from the picture as the screen holds it.
+    QPixmap p = QPixmap::fromImage(
+        QPixmap::fromImage(slika).toImage().scaled(tacaka, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    umanjene.insert(kljuc, new QPixmap(p), std::max<qsizetype>(1, qsizetype(tacaka.width()) * tacaka.height() * 4));
+    p.setDevicePixelRatio(razmera);
+    return p;
 }
 
 const QIcon& Ikona()

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QRect>
 
 class QLabel;
@@ -36,6 +37,11 @@ void LiceDugmeta(QPushButton* dugme, const QColor& boja);
 // in the program's resources without decoding. A null image when the resource is missing
 // or not such a picture.
 QImage PripremljenaSlika(const QString& resurs);
+
+// A picture at the size it is drawn at, in device pixels of the given ratio, smoothed as a
+// label with scaled contents smooths it. The same picture at the same size is scaled once
+// (a few megabytes of results are kept), so a label showing it draws without scaling.
+QPixmap UVelicini(const QImage& slika, const QSize& velicina, qreal razmera);
 
 // The program's icon in the sizes it is shown at, made once.
 const QIcon& Ikona();
