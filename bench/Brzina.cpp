@@ -21,6 +21,7 @@
 #include "shell/Karuvel.h"
 #include "shell/Pokretanje.h"
 #include "widgets/Izgled.h"
+#include "widgets/Stil.h"
 #include "signs/Znakovi.h"
 #include "signs/ZnakoviTest.h"
 #include "situations/Situacije.h"
@@ -103,8 +104,9 @@ int Start(bool program, qint64 pocetak)
         fontovi.emplace();
     QApplication app(argc, argv);
     if (program) {
-        PrviCrtez crtez([](QObject* o) { return o->inherits("Uvodna"); });
+        QApplication::setStyle(new Stil);
         QApplication::setWindowIcon(Izgled::Ikona());
+        PrviCrtez crtez([](QObject* o) { return o->inherits("Uvodna"); });
         fontovi->Sacekaj();
         Karuvel glavni;
         glavni.show();

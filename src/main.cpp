@@ -3,6 +3,7 @@
 #include "shell/Pokretanje.h"
 #include "shell/Signali.h"
 #include "widgets/Izgled.h"
+#include "widgets/Stil.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
         return *izlaz;
     Pokretanje::PripremaFontova fontovi;
     QApplication app(argc, argv);
+    QApplication::setStyle(new Stil);
     QApplication::setWindowIcon(Izgled::Ikona());
     // The desktop entry's name, so that a desktop shows the window under its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("rs.karuvel.Karuvel"));

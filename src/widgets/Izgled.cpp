@@ -153,7 +153,7 @@ const QIcon& Ikona()
     static const QIcon ikona = [] {
         QIcon i;
         for (const int strana : { 16, 32, 48 })
-            i.addFile(QStringLiteral(":/ikone/%1x%1/karuvel.png").arg(strana), QSize(strana, strana));
+            i.addPixmap(QPixmap::fromImage(PripremljenaSlika(QStringLiteral(":/ikone/%1x%1/karuvel.ksl").arg(strana))));
         return i;
     }();
     return ikona;

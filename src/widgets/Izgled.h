@@ -43,7 +43,7 @@ QImage PripremljenaSlika(const QString& resurs);
 // (a few megabytes of results are kept), so a label showing it draws without scaling.
 QPixmap UVelicini(const QImage& slika, const QSize& velicina, qreal razmera);
 
-// The program's icon in the sizes it is shown at, made once.
+// The program's icon in the sizes it is shown at, made once from prepared pixels.
 const QIcon& Ikona();
 
 // The keyboard focus made visible: while w has the focus a 2-pixel frame of BojaFokusa is
