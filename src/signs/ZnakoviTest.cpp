@@ -171,7 +171,8 @@ Module1::Greska ZnakoviTest::Prikazi()
     for (int j = 1; j <= BrojSlika; ++j) {
         progres.Ucitavanje(qint16(j - 1), BrojSlika);
         ResPicture ucitavac;
-        const QImage slika = ucitavac.LoadResPicture(QStringLiteral("ZNAK"), m_test.Slika(j - 1));
+        const int broj = m_test.Slika(j - 1);
+        const QImage slika = ucitavac.LoadResPicture(QStringLiteral("ZNAK"), broj);
         if (slika.isNull())
             return { ucitavac.Err().Description };
         // Shown at its own size unless it is too large for its place; then shrunk, and the
@@ -179,7 +180,7 @@ Module1::Greska ZnakoviTest::Prikazi()
         const Raspored::Velicina v = Raspored::Uklopi({ float(slika.width()), float(slika.height()) });
         const QSize mesto(qRound(v.sirina), qRound(v.visina));
         m_image1[j]->setScaledContents(true);
-        m_image1[j]->setPixmap(Izgled::UVelicini(slika, mesto, m_image1[j]->devicePixelRatioF()));
+        m_image1[j]->setPixmap(Izgled::UVelicini(slika, QStringLiteral("ZNAK/%1").arg(broj), mesto, m_image1[j]->devicePixelRatioF()));
         m_image1[j]->resize(mesto);
     }
     for (int j = 1; j <= BrojSlika; ++j)

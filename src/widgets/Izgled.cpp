@@ -123,7 +123,7 @@ void Boje(QWidget* w, const QColor& tekst, const QColor& pozadina)
     Pozadina(w, pozadina);
 }
 
-QPixmap UVelicini(const QImage& slika, const QSize& velicina, qreal razmera)
+QPixmap UVelicini(const QImage& slika, const QString& ime, const QSize& velicina, qreal razmera)
 {
     const QSize tacaka = velicina * razmera;
     if (slika.isNull() || tacaka.isEmpty())
@@ -134,7 +134,7 @@ QPixmap UVelicini(const QImage& slika, const QSize& velicina, qreal razmera)
         return p;
     }
     static QCache<QString, QPixmap> umanjene(2 * 1024 * 1024);
-    const QString kljuc = QStringLiteral("%1 %2x%3").arg(slika.cacheKey()).arg(tacaka.width()).arg(tacaka.height());
+    const QString kljuc = QStringLiteral("%1 %2x%3").arg(ime).arg(tacaka.width()).arg(tacaka.height());
     if (const QPixmap* gotova = umanjene.object(kljuc)) {
         QPixmap p = *gotova;
         p.setDevicePixelRatio(razmera);

@@ -39,9 +39,9 @@ void LiceDugmeta(QPushButton* dugme, const QColor& boja);
 QImage PripremljenaSlika(const QString& resurs);
 
 // A picture at the size it is drawn at, in device pixels of the given ratio, smoothed as a
-// label with scaled contents smooths it. The same picture at the same size is scaled once
-// (a few megabytes of results are kept), so a label showing it draws without scaling.
-QPixmap UVelicini(const QImage& slika, const QSize& velicina, qreal razmera);
+// label with scaled contents smooths it, so that a label showing it draws without scaling.
+// The picture named `ime` is scaled once for each size (two megabytes of results are kept).
+QPixmap UVelicini(const QImage& slika, const QString& ime, const QSize& velicina, qreal razmera);
 
 // The program's icon in the sizes it is shown at, made once from prepared pixels.
 const QIcon& Ikona();
