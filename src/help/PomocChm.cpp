@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mspack.h>
@@ -164,14 +165,24 @@ struct PomocChm::Sistem {
     Meta ulaz;
 };
 
+namespace {
+quint64 NoviBroj()
+{
+    static std::atomic<quint64> broj { 0 };
+    return ++broj;
+}
+}  // namespace
+
 PomocChm::PomocChm(const QString& putanja)
     : m_bajtovi(ProcitajDatoteku(putanja))
+    , m_broj(NoviBroj())
 {
     Otvori();
 }
 
 PomocChm::PomocChm(const QByteArray& bajtovi)
     : m_bajtovi(bajtovi.size() > NajvecaDatoteka ? QByteArray() : bajtovi)
+    , m_broj(NoviBroj())
 {
     Otvori();
 }
@@ -213,7 +224,10 @@ std::optional<QByteArray> PomocChm::Procitaj(const QString& ime) const
 {
     if (!m_zaglavlje || ime.isEmpty())
         return std::nullopt;
-    mschmd_file* f = m_datoteke.value(Kljuc(ime));
+    const QByteArray kljuc = Kljuc(ime);
+    if (const auto procitan = m_procitano.constFind(kljuc); procitan != m_procitano.cend())
+        return *procitan;
+    mschmd_file* f = m_datoteke.value(kljuc);
     if (!f || f->length < 0 || f->offset < 0)
         return std::nullopt;
     // An entry is read whole or not at all: never more than the file could hold.
@@ -228,6 +242,10 @@ std::optional<QByteArray> PomocChm::Procitaj(const QString& ime) const
     if (m_citac->extract(m_citac, f, reinterpret_cast<const char*>(&izlaz)) != MSPACK_ERR_OK
         || bajtovi.size() != qsizetype(f->length))
         return std::nullopt;
+    if (m_procitanoBajtova + bajtovi.size() <= UPamcenju) {
+        m_procitano.insert(kljuc, bajtovi);
+        m_procitanoBajtova += bajtovi.size();
+    }
     return bajtovi;
 }
 

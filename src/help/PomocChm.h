@@ -32,8 +32,14 @@ public:
     bool Otvoren() const { return m_zaglavlje != nullptr; }
 
     // The bytes of a file inside the help file ("/index.htm", letter case ignored); nullopt
-    // when it is not there or cannot be read whole.
+    // when it is not there or cannot be read whole. What has been read is kept (up to
+    // UPamcenju bytes in all), so that a page, its pictures and the table of contents are
+    // taken out of the compressed file once.
     std::optional<QByteArray> Procitaj(const QString& ime) const;
+    static constexpr qsizetype UPamcenju = 8 * 1024 * 1024;
+
+    // A number no other help file opened in this run has, for keeping what is made of it.
+    quint64 Broj() const { return m_broj; }
 
     // The names of the files inside the help file, in the order of its directory.
     QStringList Imena() const;
@@ -57,4 +63,7 @@ private:
     QHash<QByteArray, mschmd_file*> m_datoteke;  // by the lower-case name
     QString m_pocetna;
     QString m_sadrzaj;
+    mutable QHash<QByteArray, QByteArray> m_procitano;  // by the lower-case name
+    mutable qsizetype m_procitanoBajtova = 0;
+    quint64 m_broj;
 };

@@ -4,6 +4,11 @@
 #include "help/Internet.h"
 #include "help/PomocChm.h"
 
+#include <QCache>
+#include <QImage>
+
+#include <algorithm>
+
 PomocPregled::PomocPregled(const PomocChm& chm, QWidget* parent)
     : QTextBrowser(parent)
     , m_chm(chm)
@@ -32,12 +37,28 @@ QVariant PomocPregled::loadResource(int type, const QUrl& name)
         adresa = source().resolved(adresa);
     if (adresa.scheme() != Sema)
         return {};
+    // A picture decoded once is kept for every later page and window (up to 8 MB of them).
+    static QCache<QString, QImage> slike(8 * 1024 * 1024);
+    const QString kljuc = QString::number(m_chm.Broj()) + u':' + adresa.path().toLower();
+    if (type == QTextDocument::ImageResource) {
+        if (const QImage* slika = slike.object(kljuc))
+            return *slika;
+    }
     const std::optional<QByteArray> bajtovi = m_chm.Procitaj(adresa.path());
     if (!bajtovi)
         return {};
     // The pages and style sheets of the help are written in code page 1250.
     if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
         return Tekst::izCp1250(*bajtovi);
+    if (type == QTextDocument::ImageResource) {
+        QImage slika = QImage::fromData(*bajtovi);
+        if (slika.isNull())
+            return {};
+        // In the form the screen takes it, so that it is not converted again at every paint.
+        slika.convertTo(slika.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        slike.insert(kljuc, new QImage(slika), std::max<qsizetype>(1, slika.sizeInBytes()));
+        return slika;
+    }
     return *bajtovi;
 }
 

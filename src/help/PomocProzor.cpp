@@ -6,6 +6,7 @@
 #include "help/PomocSadrzaj.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -72,13 +73,32 @@ QString PomocProzor::Datoteka(const QString& folderPrograma)
     return !QFileInfo::exists(pored) && QFileInfo::exists(instalirana) ? instalirana : pored;
 }
 
+namespace {
+// The help file opened last: opened again while it is unchanged on the disc, what was taken
+// out of it is not taken out again.
+std::shared_ptr<PomocChm> Procitana(const QString& putanja)
+{
+    static struct {
+        QString putanja;
+        QDateTime izmenjena;
+        qint64 velicina = -1;
+        std::shared_ptr<PomocChm> chm;
+    } poslednja;
+    const QFileInfo info(putanja);
+    if (!poslednja.chm || poslednja.putanja != putanja || poslednja.izmenjena != info.lastModified()
+        || poslednja.velicina != info.size())
+        poslednja = { putanja, info.lastModified(), info.size(), std::make_shared<PomocChm>(putanja) };
+    return poslednja.chm;
+}
+}  // namespace
+
 PomocProzor* PomocProzor::Otvori(QWidget* vlasnik, const QString& putanja)
 {
     if (PomocProzor* otvoren = Otvoren()) {
         otvoren->NaVrh();
         return otvoren;
     }
-    auto chm = std::make_unique<PomocChm>(putanja);
+    std::shared_ptr<PomocChm> chm = Procitana(putanja);
     if (!chm->Otvoren())
         return nullptr;
     QString pocetna = chm->PocetnaStrana();
@@ -94,7 +114,7 @@ PomocProzor* PomocProzor::Otvori(QWidget* vlasnik, const QString& putanja)
     return prozor;
 }
 
-PomocProzor::PomocProzor(QWidget* vlasnik, std::unique_ptr<PomocChm> chm, const QString& pocetna)
+PomocProzor::PomocProzor(QWidget* vlasnik, std::shared_ptr<PomocChm> chm, const QString& pocetna)
     : QWidget(vlasnik, Qt::Window)
     , m_chm(std::move(chm))
     , m_pocetna(pocetna)

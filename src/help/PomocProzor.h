@@ -38,7 +38,7 @@ protected:
     void keyPressEvent(QKeyEvent* dogadjaj) override;
 
 private:
-    PomocProzor(QWidget* vlasnik, std::unique_ptr<PomocChm> chm, const QString& pocetna);
+    PomocProzor(QWidget* vlasnik, std::shared_ptr<PomocChm> chm, const QString& pocetna);
     void PopuniSadrzaj();
     void IzaberiStavku(QTreeWidgetItem* stavka);
     void StranaPromenjena(const QUrl& adresa);
@@ -46,7 +46,7 @@ private:
 
     static QPointer<PomocProzor>& Otvoren();
 
-    std::unique_ptr<PomocChm> m_chm;
+    std::shared_ptr<PomocChm> m_chm;
     QString m_pocetna;
     QTreeWidget* m_sadrzaj = nullptr;
     PomocPregled* m_strana = nullptr;

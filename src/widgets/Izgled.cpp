@@ -128,22 +128,22 @@ QPixmap UVelicini(const QImage& slika, const QString& ime, const QSize& velicina
     const QSize tacaka = velicina * razmera;
     if (slika.isNull() || tacaka.isEmpty())
         return {};
+    QPixmap p;
     if (tacaka == slika.size()) {
-        QPixmap p = QPixmap::fromImage(slika);
-        p.setDevicePixelRatio(razmera);
-        return p;
+        p = QPixmap::fromImage(slika);
+    } else {
+        // Kept as images, which need no window system, and made pixmaps when shown.
+        static QCache<QString, QImage> umanjene(2 * 1024 * 1024);
+        const QString kljuc = QStringLiteral("%1 %2x%3").arg(ime).arg(tacaka.width()).arg(tacaka.height());
+        if (const QImage* umanjena = umanjene.object(kljuc)) {
+            p = QPixmap::fromImage(*umanjena);
+        } else {
+            // The way a label scales its picture: from the picture as the screen holds it.
+            const QImage nova = QPixmap::fromImage(slika).toImage().scaled(tacaka, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            p = QPixmap::fromImage(nova);
+            umanjene.insert(kljuc, new QImage(nova), std::max<qsizetype>(1, nova.sizeInBytes()));
+        }
     }
-    static QCache<QString, QPixmap> umanjene(2 * 1024 * 1024);
-    const QString kljuc = QStringLiteral("%1 %2x%3").arg(ime).arg(tacaka.width()).arg(tacaka.height());
-    if (const QPixmap* gotova = umanjene.object(kljuc)) {
-        QPixmap p = *gotova;
-        p.setDevicePixelRatio(razmera);
-        return p;
-    }
-    // The way a label scales its picture: from the picture as the screen holds it.
-    QPixmap p = QPixmap::fromImage(
-        QPixmap::fromImage(slika).toImage().scaled(tacaka, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    umanjene.insert(kljuc, new QPixmap(p), std::max<qsizetype>(1, qsizetype(tacaka.width()) * tacaka.height() * 4));
     p.setDevicePixelRatio(razmera);
     return p;
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -17,6 +18,8 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -122,8 +125,9 @@ TEST_F(UputstvoProzor, SvakaStavkaSadrzajaOtvaraSvojuStranuSaSlikama)
                     continue;
                 const QString ime = format.toImageFormat().name();
                 const QVariant podaci = strana->loadResource(QTextDocument::ImageResource, QUrl(ime));
-                EXPECT_FALSE(QImage::fromData(podaci.toByteArray()).isNull())
-                    << ime.toStdString() << " on " << strana->source().toString().toStdString();
+                const QImage slikaStrane = podaci.userType() == QMetaType::QImage ? podaci.value<QImage>()
+                                                                                   : QImage::fromData(podaci.toByteArray());
+                EXPECT_FALSE(slikaStrane.isNull()) << ime.toStdString() << " on " << strana->source().toString().toStdString();
                 ++slika;
             }
         }
@@ -208,6 +212,48 @@ TEST_F(UputstvoProzor, NeispravnaDatotekaNePrikazujeNistaIPrecutno)
         EXPECT_TRUE(OtvoreniProzori().isEmpty()) << opis;
     }
     EXPECT_TRUE(m_poruke.Primljene().isEmpty());
+}
+
+// The help file is kept from one window to the next only while it stays as it was: replaced
+// on the disc, it is read again, whether the new one is damaged or another help file.
+TEST_F(UputstvoProzor, ZamenjenaDatotekaSeCitaPonovo)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString putanja = dir.filePath(QStringLiteral("Uputstvo-Karuvel v1.1.chm"));
+    QByteArray ispravna;
+    {
+        QFile f(Uputstvo);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        ispravna = f.readAll();
+    }
+    // Each version a minute apart on the disc, whatever the file system's clock resolution.
+    int verzija = 0;
+    const auto upisi = [&](const QByteArray& bajtovi) {
+        QFile::remove(putanja);
+        QFile f(putanja);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bajtovi);
+        f.setFileTime(QDateTime::currentDateTime().addSecs(60 * ++verzija), QFileDevice::FileModificationTime);
+    };
+    upisi(ispravna);
+    PomocProzor* p = PomocProzor::Otvori(nullptr, putanja);
+    ASSERT_NE(p, nullptr);
+    const QString naslov = p->Strana()->documentTitle();
+    delete p;
+
+    // As long as the first one, so that only the contents tell them apart.
+    QByteArray ostecena = ispravna;
+    std::fill(ostecena.begin() + 64, ostecena.end(), '\0');
+    upisi(ostecena);
+    EXPECT_EQ(PomocProzor::Otvori(nullptr, putanja), nullptr);
+    EXPECT_TRUE(OtvoreniProzori().isEmpty());
+
+    upisi(ispravna);
+    p = PomocProzor::Otvori(nullptr, putanja);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Strana()->documentTitle(), naslov);
+    delete p;
 }
 
 // Damaged help files that ended the program with its earlier reader: no window or a window
