@@ -309,11 +309,15 @@ bool UPomoci(QObject* o)
     return w && w->window()->objectName() == QStringLiteral("PomocProzor");
 }
 
+// Closed with all that its closing leaves to the event loop, so that the next measure does not
+// pay for it.
 void ZatvoriPomoc()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QStringLiteral("PomocProzor"))
             delete w;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
 // What the menu command does, with the help file beside the program rather than beside this
