@@ -21,7 +21,6 @@
 #include "intersections/Raskrsnice.h"
 #include "napredak/Skladiste.h"
 #include "shell/Karuvel.h"
-#include "shell/Pokretanje.h"
 #include "widgets/Izgled.h"
 #include "widgets/Stil.h"
 #include "signs/Znakovi.h"
@@ -35,7 +34,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -61,7 +59,6 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <optional>
 #include <utility>
 #include <unistd.h>
 #include <vector>

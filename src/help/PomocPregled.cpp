@@ -39,8 +39,9 @@ QVariant PomocPregled::loadResource(int type, const QUrl& name)
         return {};
     // A picture decoded once is kept for every later page and window (up to 8 MB of them).
     static QCache<QString, QImage> slike(8 * 1024 * 1024);
-    const QString kljuc = QString::number(m_chm.Broj()) + u':' + adresa.path().toLower();
-    if (type == QTextDocument::ImageResource) {
+    const bool jeSlika = type == QTextDocument::ImageResource;
+    const QString kljuc = jeSlika ? QString::number(m_chm.Broj()) + u':' + adresa.path().toLower() : QString();
+    if (jeSlika) {
         if (const QImage* slika = slike.object(kljuc))
             return *slika;
     }
@@ -50,7 +51,7 @@ QVariant PomocPregled::loadResource(int type, const QUrl& name)
     // The pages and style sheets of the help are written in code page 1250.
     if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
         return Tekst::izCp1250(*bajtovi);
-    if (type == QTextDocument::ImageResource) {
+    if (jeSlika) {
         QImage slika = QImage::fromData(*bajtovi);
         if (slika.isNull())
             return {};
